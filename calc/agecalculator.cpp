@@ -1,0 +1,215 @@
+#include "agecalculator.h"
+
+#include "cp932.h"
+
+namespace {
+
+struct Era
+{
+    std::uint32_t name;     // the four CP932 bytes of the era name, big-endian
+    std::int32_t offset;    // Gregorian year = era year + offset
+    std::int32_t lastYear;  // largest era year
+    std::int32_t firstMonthDay; // month * 100 + day of the first day, in era year 1
+    std::int32_t lastMonthDay;  // month * 100 + day of the last day, in lastYear
+};
+
+constexpr Era kEras[] = {
+    {0x90BC97EFu, 0, 9999, 101, 1231},     // 西暦
+    {0x97DF9861u, 2018, 7981, 501, 1231},  // 令和 2019-05-01 ..
+    {0x95BD90ACu, 1988, 31, 108, 430},     // 平成 1989-01-08 .. 2019-04-30
+    {0x8FBA9861u, 1925, 64, 1225, 107},    // 昭和 1926-12-25 .. 1989-01-07
+    {0x91E590B3u, 1911, 15, 730, 1224},    // 大正 1912-07-30 .. 1926-12-24
+    {0x96BE8EA1u, 1867, 45, 908, 729},     // 明治 1868-09-08 .. 1912-07-29
+};
+
+constexpr std::int32_t kMaxValue = 9999;
+constexpr std::int32_t kRejected = -1;
+
+const Era *findEra(const char *text) noexcept
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(text);
+    // Exactly four bytes; each byte is looked at only if the one before it
+    // was not the terminator.
+    if (p[0] == 0 || p[1] == 0 || p[2] == 0 || p[3] == 0 || p[4] != 0)
+        return nullptr;
+    const std::uint32_t key = std::uint32_t(p[0]) << 24 | std::uint32_t(p[1]) << 16
+                              | std::uint32_t(p[2]) << 8 | std::uint32_t(p[3]);
+    for (const Era &era : kEras) {
+        if (era.name == key)
+            return &era;
+    }
+    return nullptr;
+}
+
+// Reads half-width and full-width (０-９, 82 4F-82 58) digits as one decimal
+// number. Any other character, a two-byte character cut short by the
+// terminator, or a value above 9999 gives kRejected. Leading zeros are fine,
+// the empty text reads as 0.
+std::int32_t readDigits(const char *text) noexcept
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(text);
+    // Leading zeros add nothing; step over them without the arithmetic.
+    for (;;) {
+        if (p[0] == '0')
+            p += 1;
+        else if (p[0] == 0x82 && p[1] == 0x4F)
+            p += 2;
+        else
+            break;
+    }
+    std::int32_t value = 0;
+    for (;;) {
+        const unsigned c = p[0];
+        unsigned digit;
+        if (c == 0)
+            return value;
+        if (cp932::mbclen(static_cast<unsigned char>(c)) == 2) {
+            if (c != 0x82)
+                return kRejected;
+            // A terminator as trail byte fails this range check too, so the
+            // scan never steps past the end of the text.
+            digit = unsigned(p[1]) - 0x4Fu;
+            if (digit > 9)
+                return kRejected;
+            p += 2;
+        } else {
+            digit = c - unsigned('0');
+            if (digit > 9)
+                return kRejected;
+            p += 1;
+        }
+        value = value * 10 + std::int32_t(digit);
+        if (value > kMaxValue)
+            return kRejected;
+    }
+}
+
+bool isLeapYear(std::int32_t year) noexcept
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+std::int32_t daysInMonth(std::int32_t year, std::int32_t month) noexcept
+{
+    static constexpr unsigned char kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+// Checks one date group and stores it as a Gregorian date.
+bool readDate(const char *const group[4], std::int32_t &year, std::int32_t &month,
+              std::int32_t &day) noexcept
+{
+    if (group == nullptr || group[0] == nullptr || group[1] == nullptr
+        || group[2] == nullptr || group[3] == nullptr)
+        return false;
+
+    const Era *era = findEra(group[0]);
+    if (era == nullptr)
+        return false;
+
+    const auto *y = reinterpret_cast<const unsigned char *>(group[1]);
+    const bool gannen = y[0] == 0x8C && y[1] == 0xB3 && y[2] == 0;  // "元"
+    year = gannen ? 1 : readDigits(group[1]);
+    if (year < 1)
+        return false;
+
+    month = readDigits(group[2]);
+    if (month < 1 || month > 12)
+        return false;
+
+    day = readDigits(group[3]);
+    if (day < 1 || day > 31)
+        return false;
+
+    const std::int32_t monthDay = month * 100 + day;
+    if (year > era->lastYear || (year == 1 && monthDay < era->firstMonthDay)
+        || (year == era->lastYear && monthDay > era->lastMonthDay))
+        return false;
+    year += era->offset;
+
+    return day <= daysInMonth(year, month);
+}
+
+// Writes 0..9999 exactly as "%d" does, followed by a NUL.
+void writeDecimal(char *out, std::int32_t value) noexcept
+{
+    const auto v = static_cast<unsigned>(value);
+    if (v < 10) {
+        out[0] = char('0' + v);
+        out[1] = 0;
+    } else if (v < 100) {
+        out[0] = char('0' + v / 10);
+        out[1] = char('0' + v % 10);
+        out[2] = 0;
+    } else if (v < 1000) {
+        out[0] = char('0' + v / 100);
+        out[1] = char('0' + v / 10 % 10);
+        out[2] = char('0' + v % 10);
+        out[3] = 0;
+    } else {
+        out[0] = char('0' + v / 1000);
+        out[1] = char('0' + v / 100 % 10);
+        out[2] = char('0' + v / 10 % 10);
+        out[3] = char('0' + v % 10);
+        out[4] = 0;
+    }
+}
+
+} // namespace
+
+AgeCalculator::AgeCalculator() noexcept
+    : valid(false)
+{
+}
+
+bool AgeCalculator::validateDates(const char *const ref[4], const char *const birth[4]) noexcept
+{
+    valid = readDate(ref, refYear, refMonth, refDay)
+            && readDate(birth, birthYear, birthMonth, birthDay)
+            && refYear * 10000 + refMonth * 100 + refDay
+                   >= birthYear * 10000 + birthMonth * 100 + birthDay;
+    return valid;
+}
+
+bool AgeCalculator::calcAges(char *result) const noexcept
+{
+    if (!valid)
+        return false;
+
+    const std::int32_t Y = refYear, M = refMonth, D = refDay;
+    const std::int32_t m = birthMonth, d = birthDay;
+    const std::int32_t delta = Y - birthYear;
+
+    // Legal age rises on the day before each anniversary (February 28 for a
+    // birth on February 29).
+    std::int32_t legal;
+    if (M > m)
+        legal = (M == 12 && D == 31 && m == 1 && d == 1) ? delta + 1 : delta;
+    else if (M == m)
+        legal = D >= d - 1 ? delta : delta - 1;
+    else if (m == M + 1 && d == 1)
+        legal = D == daysInMonth(Y, M) ? delta : delta - 1;
+    else
+        legal = delta - 1;
+
+    const std::int32_t counted = delta + 1;
+
+    // Customary age rises on the anniversary itself; a February 29 birthday
+    // falls on February 28 in common years.
+    std::int32_t customary;
+    if (M == 2 && m == 2 && d == 29)
+        customary = D == (isLeapYear(Y) ? 29 : 28) ? delta : delta - 1;
+    else
+        customary = (M > m || (M == m && D >= d)) ? delta : delta - 1;
+
+    // The fields are public: refuse values that could not come from an
+    // accepted validation rather than overrun a 5-byte slot.
+    if (unsigned(legal) > unsigned(kMaxValue) || unsigned(counted) > unsigned(kMaxValue)
+        || unsigned(customary) > unsigned(kMaxValue))
+        return false;
+
+    writeDecimal(result, legal);
+    writeDecimal(result + 5, counted);
+    writeDecimal(result + 10, customary);
+    return true;
+}

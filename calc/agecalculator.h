@@ -1,0 +1,30 @@
+#ifndef AGECALCULATOR_H
+#define AGECALCULATOR_H
+
+#include <cstdint>
+
+// Holds a reference date and a birth date as proleptic Gregorian dates and
+// computes the legal (法律上), counted (数え年) and customary (慣習的) ages.
+//
+// Dates are entered as four NUL-terminated CP932 strings each: era name,
+// year text, month text, day text. Nothing here allocates or depends on the
+// locale.
+class AgeCalculator
+{
+public:
+    AgeCalculator() noexcept;
+
+    // Accepts both dates when they exist, lie inside their eras and the
+    // reference date is not before the birth date; `valid` takes the result.
+    bool validateDates(const char *const ref[4], const char *const birth[4]) noexcept;
+
+    // Writes the three ages as "%d" text into the 5-byte slots at offsets 0,
+    // 5 and 10 of `result` (15 bytes). Returns false and leaves the buffer
+    // alone while `valid` is false.
+    bool calcAges(char *result) const noexcept;
+
+    bool valid;
+    std::int32_t refYear, refMonth, refDay, birthYear, birthMonth, birthDay;
+};
+
+#endif // AGECALCULATOR_H
