@@ -1,0 +1,28 @@
+#include "cp932text.h"
+
+#include <QTextCodec>
+
+namespace {
+
+QTextCodec *codec()
+{
+    // Debian's Qt resolves this name to ICU's CP932 converter.
+    static QTextCodec *const cp932 = QTextCodec::codecForName("Windows-31J");
+    return cp932;
+}
+
+} // namespace
+
+namespace cp932text {
+
+QByteArray fromUnicode(const QString &text)
+{
+    return codec()->fromUnicode(text);
+}
+
+QString toUnicode(const char *bytes)
+{
+    return codec()->toUnicode(bytes);
+}
+
+} // namespace cp932text

@@ -1,0 +1,69 @@
+#include "mainwindow.h"
+
+#include "agecalculator.h"
+#include "cp932text.h"
+#include "ui_mainwindow.h"
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui_MainWindow)
+    , calculator(new AgeCalculator)
+{
+    ui->setupUi(this);
+    // The menu bar's height depends on the desktop's font; the rest of the
+    // window is fixed.
+    ui->menuBar->adjustSize();
+    setFixedSize(300, ui->menuBar->height() + 343);
+}
+
+MainWindow::~MainWindow()
+{
+    delete calculator;
+    delete ui;
+}
+
+void MainWindow::checkDates()
+{
+    const QString texts[8] = {
+        ui->comboBox->currentText(),   ui->lineEdit->text(),
+        ui->comboBox_2->currentText(), ui->comboBox_3->currentText(),
+        ui->comboBox_4->currentText(), ui->lineEdit_2->text(),
+        ui->comboBox_5->currentText(), ui->comboBox_6->currentText(),
+    };
+    QByteArray bytes[8];
+    const char *strings[8];
+    bool containsNul = false;
+    for (int i = 0; i < 8; ++i) {
+        // The calculator reads up to the first NUL: "1", NUL, "9" would pass
+        // as "1". Such a text is no date.
+        containsNul = containsNul || texts[i].contains(QChar(0));
+        bytes[i] = cp932text::fromUnicode(texts[i]);
+        strings[i] = bytes[i].constData();
+    }
+
+    bool accepted = false;
+    if (containsNul)
+        calculator->valid = false;
+    else
+        accepted = calculator->validateDates(strings, strings + 4);
+
+    ui->pushButton->setEnabled(accepted);
+    ui->lineEdit_3->clear();
+    ui->lineEdit_4->clear();
+    ui->lineEdit_5->clear();
+}
+
+void MainWindow::on_pushButton_clicked()
+{
+    char result[15];
+    if (!calculator->calcAges(result)) {
+        // Not reachable through the enabled button; never show stale bytes.
+        ui->lineEdit_3->clear();
+        ui->lineEdit_4->clear();
+        ui->lineEdit_5->clear();
+        return;
+    }
+    ui->lineEdit_3->setText(cp932text::toUnicode(result));
+    ui->lineEdit_4->setText(cp932text::toUnicode(result + 5));
+    ui->lineEdit_5->setText(cp932text::toUnicode(result + 10));
+}

@@ -1,0 +1,27 @@
+#ifndef MAINWINDOW_H
+#define MAINWINDOW_H
+
+#include <QMainWindow>
+
+class AgeCalculator;
+class Ui_MainWindow;
+
+// The one window: two dates in, three ages out.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+private slots:
+    void checkDates();
+    void on_pushButton_clicked();
+
+private:
+    Ui_MainWindow *ui;
+    AgeCalculator *calculator;
+};
+
+#endif // MAINWINDOW_H
