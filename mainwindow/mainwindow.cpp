@@ -2,7 +2,12 @@
 
 #include "agecalculator.h"
 #include "cp932text.h"
+#include "dialog_a.h"
+#include "dialog_c.h"
+#include "dialog_r.h"
 #include "ui_mainwindow.h"
+
+#include <QPointer>
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -20,6 +25,31 @@ MainWindow::~MainWindow()
 {
     delete calculator;
     delete ui;
+}
+
+// Every opening builds a fresh modal dialog and deletes it as soon as it
+// ends; the QPointer covers the dialog going with its parent meanwhile.
+template<typename Dialog>
+void MainWindow::runDialog()
+{
+    QPointer<Dialog> dialog = new Dialog(this);
+    dialog->exec();
+    delete dialog.data();
+}
+
+void MainWindow::on_action_C_triggered()
+{
+    runDialog<Dialog_C>();
+}
+
+void MainWindow::on_action_R_triggered()
+{
+    runDialog<Dialog_R>();
+}
+
+void MainWindow::on_action_A_triggered()
+{
+    runDialog<Dialog_A>();
 }
 
 void MainWindow::checkDates()

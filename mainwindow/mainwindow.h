@@ -16,10 +16,16 @@ public:
     ~MainWindow() override;
 
 private slots:
+    void on_action_C_triggered();
+    void on_action_R_triggered();
+    void on_action_A_triggered();
     void checkDates();
     void on_pushButton_clicked();
 
 private:
+    template<typename Dialog>
+    void runDialog();
+
     Ui_MainWindow *ui;
     AgeCalculator *calculator;
 };
