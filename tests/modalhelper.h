@@ -10,9 +10,9 @@
 // Runs `action` on the next modal widget once it is shown, from the event
 // loop that exec() runs. Gives up (and closes nothing) after about 5 s so a
 // test fails instead of hanging.
-inline void onNextModal(std::function<void(QWidget *)> action, int attemptsLeft = 500)
+inline void onNextModal(std::function<void(QWidget *)> action, int attemptsLeft = 1000)
 {
-    QTimer::singleShot(10, [action, attemptsLeft] {
+    QTimer::singleShot(attemptsLeft == 1000 ? 0 : 5, [action, attemptsLeft] {
         QWidget *modal = QApplication::activeModalWidget();
         if (modal && modal->isVisible())
             action(modal);
