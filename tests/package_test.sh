@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Builds the .deb, unpacks it into a temporary root and starts the packaged
+# program offscreen until Qt reports painting its main window:
+#   package_test.sh <build dir> <app id>
+set -euo pipefail
+build=$1 id=$2
+work=$(mktemp -d)
+pid=
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+(cd "$build" && cpack -G DEB -B "$work/out" >/dev/null)
+deb=$(ls "$work"/out/*.deb)
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = yorozumi ] || fail "package name $(field Package)"
+[ "$(field Version)" = 3.3.0 ] || fail "version $(field Version)"
+[ "$(field Section)" = utils ] || fail "section $(field Section)"
+field Depends | grep -q libqt5widgets5 || fail "Depends lacks Qt Widgets: $(field Depends)"
+field Recommends | grep -q fonts-ipafont-gothic || fail "no Japanese font recommended"
+
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+for f in usr/bin/yorozumi "usr/share/applications/$id.desktop" \
+         "usr/share/icons/hicolor/48x48/apps/$id.png" "usr/share/metainfo/$id.metainfo.xml"; do
+    [ -e "$root/$f" ] || fail "$f missing from the package"
+done
+
+# Qt's own painting log shows when the window has been exposed and drawn.
+log="$work/run.log"
+QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='qt.widgets.painting=true' \
+    "$root/usr/bin/yorozumi" >"$log" 2>&1 &
+pid=$!
+for _ in $(seq 200); do
+    grep -q 'Drawing .* of MainWindow(.*name="MainWindow")' "$log" && break
+    kill -0 "$pid" 2>/dev/null || fail "the packaged program ended early:"$'\n'"$(tail "$log")"
+    sleep 0.1
+done
+grep -q 'Drawing .* of MainWindow(.*name="MainWindow")' "$log" || fail "no expose within 20 s"
+echo "packaged $(basename "$deb") ($(stat -c %s "$deb") bytes); its window was exposed"
