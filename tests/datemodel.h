@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace model {
 
@@ -82,6 +83,34 @@ inline bool inEra(const EraRange &era, const Date &g)
 {
     const std::int64_t n = dayNumber(g);
     return n >= dayNumber(era.first) && n <= dayNumber(era.last);
+}
+
+// Each era's first and last day and the days just outside them, as the
+// era's own year (which may be 0 or above 9999 just outside), month and day.
+struct EraEdge
+{
+    const EraRange *era;
+    const char *what;
+    int eraYear, month, day;
+    bool inside;
+};
+
+inline std::vector<EraEdge> eraEdges()
+{
+    std::vector<EraEdge> out;
+    for (const EraRange &era : eras()) {
+        const std::int64_t first = dayNumber(era.first), last = dayNumber(era.last);
+        const struct { const char *what; std::int64_t day; bool inside; } edges[] = {
+            {"day before first", first - 1, false}, {"first day", first, true},
+            {"second day", first + 1, true},        {"day before last", last - 1, true},
+            {"last day", last, true},               {"day after last", last + 1, false},
+        };
+        for (const auto &e : edges) {
+            const Date d = civilFromDays(e.day);
+            out.push_back({&era, e.what, d.year - era.offset, d.month, d.day, e.inside});
+        }
+    }
+    return out;
 }
 
 struct Ages

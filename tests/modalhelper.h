@@ -2,8 +2,10 @@
 #define MODALHELPER_H
 
 #include <QApplication>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include <QtTest>
 
 #include <functional>
 
@@ -19,6 +21,18 @@ inline void onNextModal(std::function<void(QWidget *)> action, int attemptsLeft 
         else if (attemptsLeft > 0)
             onNextModal(action, attemptsLeft - 1);
     });
+}
+
+// Ends a dialog the way a user does: "button" (閉じる), "escape", or
+// anything else for the title bar's close button.
+inline void closeModal(QWidget *modal, const QString &how)
+{
+    if (how == QLatin1String("button"))
+        QTest::mouseClick(modal->findChild<QPushButton *>("pushButton"), Qt::LeftButton);
+    else if (how == QLatin1String("escape"))
+        QTest::keyClick(modal, Qt::Key_Escape);
+    else
+        modal->close();
 }
 
 #endif // MODALHELPER_H

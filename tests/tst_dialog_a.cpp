@@ -1,6 +1,5 @@
 #include "dialog_a.h"
 
-#include "modalhelper.h"
 #include "recordingtranslator.h"
 #include "uifont.h"
 
@@ -34,8 +33,6 @@ private slots:
     void textsGoThroughTranslation();
     void link();
     void clickingTheLinkOpensBrowserAndKeepsDialog();
-    void closes_data();
-    void closes();
     void screenshot();
 
 private:
@@ -146,30 +143,6 @@ void TestDialogA::clickingTheLinkOpensBrowserAndKeepsDialog()
     QTest::mouseClick(label, Qt::LeftButton, {}, onLink);
     QTRY_COMPARE(sink.opened, QList<QUrl>{QUrl(QStringLiteral(DISTRIBUTOR_URL))});
     QVERIFY(dialog.isVisible());
-}
-
-void TestDialogA::closes_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::newRow("閉じる") << "button";
-    QTest::newRow("Escape") << "escape";
-    QTest::newRow("title bar") << "close";
-}
-
-void TestDialogA::closes()
-{
-    QFETCH(QString, how);
-    Dialog_A dialog;
-    onNextModal([how](QWidget *modal) {
-        if (how == "button")
-            QTest::mouseClick(modal->findChild<QPushButton *>("pushButton"), Qt::LeftButton);
-        else if (how == "escape")
-            QTest::keyClick(modal, Qt::Key_Escape);
-        else
-            modal->close();
-    });
-    QTimer::singleShot(5000, &dialog, [&dialog] { dialog.done(42); });
-    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
 }
 
 void TestDialogA::screenshot()

@@ -85,12 +85,7 @@ void TestHelpMenu::openAndClose(const QString &how, const QString &close,
         if (dialog && inspect)
             inspect(dialog);
         ran = true;
-        if (close == "button")
-            QTest::mouseClick(modal->findChild<QPushButton *>("pushButton"), Qt::LeftButton);
-        else if (close == "escape")
-            QTest::keyClick(modal, Qt::Key_Escape);
-        else
-            modal->close();
+        closeModal(modal, close);
     });
     if (how == "toolbar") {
         auto *button = qobject_cast<QToolButton *>(driver->get<QToolBar>("mainToolBar")

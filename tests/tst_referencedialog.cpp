@@ -3,7 +3,6 @@
 
 #include DIALOG_HEADER
 
-#include "modalhelper.h"
 #include "recordingtranslator.h"
 #include "referencetexts.h"
 #include "uifont.h"
@@ -62,8 +61,6 @@ private slots:
     void paragraphs();
     void browserIsReadOnly();
     void japaneseFace();
-    void closes_data();
-    void closes();
     void screenshot();
 
 private:
@@ -162,31 +159,6 @@ void TestReferenceDialog::japaneseFace()
     // Whatever family it asks for, what it gets has the Japanese glyphs.
     const QFontInfo face(format.font());
     QVERIFY2(QFontMetrics(format.font()).inFont(QChar(0x6CD5)), qPrintable(face.family())); // 法
-}
-
-void TestReferenceDialog::closes_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::newRow("閉じる") << "button";
-    QTest::newRow("Escape") << "escape";
-    QTest::newRow("title bar") << "close";
-}
-
-void TestReferenceDialog::closes()
-{
-    QFETCH(QString, how);
-    DIALOG_CLASS dialog;
-    onNextModal([how](QWidget *modal) {
-        if (how == "button")
-            QTest::mouseClick(modal->findChild<QPushButton *>("pushButton"), Qt::LeftButton);
-        else if (how == "escape")
-            QTest::keyClick(modal, Qt::Key_Escape);
-        else
-            modal->close();
-    });
-    QTimer::singleShot(5000, &dialog, [&dialog] { dialog.done(42); }); // never reached when it works
-    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-    QVERIFY(!dialog.isVisible());
 }
 
 void TestReferenceDialog::screenshot()
