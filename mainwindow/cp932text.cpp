@@ -6,8 +6,13 @@ namespace {
 
 QTextCodec *codec()
 {
-    // Debian's Qt resolves this name to ICU's CP932 converter.
-    static QTextCodec *const cp932 = QTextCodec::codecForName("Windows-31J");
+    // Debian's Qt resolves this name to ICU's CP932 converter; a Qt built
+    // without ICU has its own Shift_JIS codec, which agrees on every
+    // character a date can contain.
+    static QTextCodec *const cp932 = [] {
+        QTextCodec *codec = QTextCodec::codecForName("Windows-31J");
+        return codec ? codec : QTextCodec::codecForName("Shift_JIS");
+    }();
     return cp932;
 }
 

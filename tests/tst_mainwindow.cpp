@@ -1,4 +1,6 @@
 #include "mainwindow.h"
+
+#include "cp932text.h"
 #include "uifont.h"
 
 #include "datemodel.h"
@@ -39,6 +41,8 @@ private slots:
     void init();
     void cleanup();
 
+    void cp932Bytes_data();
+    void cp932Bytes();
     void startState();
     void lists_data();
     void lists();
@@ -92,6 +96,31 @@ void TestMainWindow::cleanup()
 {
     delete driver;
     delete window;
+}
+
+// The bytes the calculator compares, pinned here rather than trusted to a
+// codec's name.
+void TestMainWindow::cp932Bytes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("西暦") << QStringLiteral("西暦") << QByteArray("\x90\xBC\x97\xEF");
+    QTest::newRow("令和") << QStringLiteral("令和") << QByteArray("\x97\xDF\x98\x61");
+    QTest::newRow("平成") << QStringLiteral("平成") << QByteArray("\x95\xBD\x90\xAC");
+    QTest::newRow("昭和") << QStringLiteral("昭和") << QByteArray("\x8F\xBA\x98\x61");
+    QTest::newRow("大正") << QStringLiteral("大正") << QByteArray("\x91\xE5\x90\xB3");
+    QTest::newRow("明治") << QStringLiteral("明治") << QByteArray("\x96\xBE\x8E\xA1");
+    QTest::newRow("元") << QStringLiteral("元") << QByteArray("\x8C\xB3");
+    QTest::newRow("０ and ９") << QStringLiteral("０９") << QByteArray("\x82\x4F\x82\x58");
+    QTest::newRow("ASCII digits") << QStringLiteral("2024") << QByteArray("2024");
+    QTest::newRow("unmappable") << QStringLiteral("한€") << QByteArray("??");
+}
+
+void TestMainWindow::cp932Bytes()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(cp932text::fromUnicode(text), bytes);
 }
 
 void TestMainWindow::startState()
