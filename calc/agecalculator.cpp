@@ -99,6 +99,20 @@ std::int32_t daysInMonth(std::int32_t year, std::int32_t month) noexcept
     return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
 }
 
+// A date of years 1 to 9999 that the proleptic Gregorian calendar has.
+// Unsigned comparisons keep every int, however far out, from overflowing.
+bool exists(std::int32_t year, std::int32_t month, std::int32_t day) noexcept
+{
+    return std::uint32_t(year) - 1u < std::uint32_t(kMaxValue)
+           && std::uint32_t(month) - 1u < 12u && day >= 1 && day <= daysInMonth(year, month);
+}
+
+// Orders dates; within 1..9999 it stays below 10^8.
+std::int32_t dateKey(std::int32_t year, std::int32_t month, std::int32_t day) noexcept
+{
+    return year * 10000 + month * 100 + day;
+}
+
 // Checks one date group and stores it as a Gregorian date.
 bool readDate(const char *const group[4], std::int32_t &year, std::int32_t &month,
               std::int32_t &day) noexcept
@@ -170,14 +184,18 @@ bool AgeCalculator::validateDates(const char *const ref[4], const char *const bi
 {
     valid = readDate(ref, refYear, refMonth, refDay)
             && readDate(birth, birthYear, birthMonth, birthDay)
-            && refYear * 10000 + refMonth * 100 + refDay
-                   >= birthYear * 10000 + birthMonth * 100 + birthDay;
+            && dateKey(refYear, refMonth, refDay) >= dateKey(birthYear, birthMonth, birthDay);
     return valid;
 }
 
 bool AgeCalculator::calcAges(char *result) const noexcept
 {
-    if (!valid)
+    // The fields are public: compute only from values an accepted
+    // validation could have stored (both dates exist in years 1 to 9999, the
+    // reference not before the birth), so that no table is read out of range,
+    // nothing overflows and every age fits its 5-byte slot.
+    if (!valid || !exists(refYear, refMonth, refDay) || !exists(birthYear, birthMonth, birthDay)
+        || dateKey(refYear, refMonth, refDay) < dateKey(birthYear, birthMonth, birthDay))
         return false;
 
     const std::int32_t Y = refYear, M = refMonth, D = refDay;
@@ -205,12 +223,6 @@ bool AgeCalculator::calcAges(char *result) const noexcept
         customary = D == (isLeapYear(Y) ? 29 : 28) ? delta : delta - 1;
     else
         customary = (M > m || (M == m && D >= d)) ? delta : delta - 1;
-
-    // The fields are public: refuse values that could not come from an
-    // accepted validation rather than overrun a 5-byte slot.
-    if (unsigned(legal) > unsigned(kMaxValue) || unsigned(counted) > unsigned(kMaxValue)
-        || unsigned(customary) > unsigned(kMaxValue))
-        return false;
 
     writeDecimal(result, legal);
     writeDecimal(result + 5, counted);

@@ -20,7 +20,8 @@ public:
 
     // Writes the three ages as "%d" text into the 5-byte slots at offsets 0,
     // 5 and 10 of `result` (15 bytes). Returns false and leaves the buffer
-    // alone while `valid` is false.
+    // alone while `valid` is false, and while the public fields hold anything
+    // an accepted validation could not have stored.
     bool calcAges(char *result) const noexcept;
 
     bool valid;

@@ -22,7 +22,28 @@ namespace cp932text {
 
 QByteArray fromUnicode(const QString &text)
 {
-    return codec()->fromUnicode(text);
+    // Usual case: the whole text survives the round trip, so no character
+    // was dropped or replaced.
+    const QByteArray whole = codec()->fromUnicode(text);
+    if (!text.contains(QChar(0)) && codec()->toUnicode(whole) == text)
+        return whole;
+
+    // Otherwise character by character: what does not come back as itself
+    // has no CP932 form of its own.
+    QByteArray out;
+    for (int i = 0; i < text.size();) {
+        const int length = text.at(i).isHighSurrogate() && i + 1 < text.size()
+                                   && text.at(i + 1).isLowSurrogate()
+                               ? 2
+                               : 1;
+        const QString character = text.mid(i, length);
+        const QByteArray bytes = codec()->fromUnicode(character);
+        const bool own = character.at(0) != QChar(0) && !character.at(0).isSurrogate()
+                         && !bytes.isEmpty() && codec()->toUnicode(bytes) == character;
+        out += own ? bytes : QByteArray("?");
+        i += length;
+    }
+    return out;
 }
 
 QString toUnicode(const char *bytes)

@@ -9,7 +9,11 @@
 // are accepted on every desktop, UTF-8 ones included.
 namespace cp932text {
 
-// A character CP932 cannot represent comes out as '?'.
+// Every character CP932 holds comes out as its own bytes. Every other one
+// (code point or surrogate pair, a lone surrogate too) comes out as one '?',
+// and so does a NUL, which would end the calculator's text early: a
+// converter that drops a character or maps it to a look-alike must not turn
+// a text the rules reject into one they accept.
 QByteArray fromUnicode(const QString &text);
 
 QString toUnicode(const char *bytes);

@@ -62,20 +62,11 @@ void MainWindow::checkDates()
     };
     QByteArray bytes[8];
     const char *strings[8];
-    bool containsNul = false;
     for (int i = 0; i < 8; ++i) {
-        // The calculator reads up to the first NUL: "1", NUL, "9" would pass
-        // as "1". Such a text is no date.
-        containsNul = containsNul || texts[i].contains(QChar(0));
         bytes[i] = cp932text::fromUnicode(texts[i]);
         strings[i] = bytes[i].constData();
     }
-
-    bool accepted = false;
-    if (containsNul)
-        calculator->valid = false;
-    else
-        accepted = calculator->validateDates(strings, strings + 4);
+    const bool accepted = calculator->validateDates(strings, strings + 4);
 
     ui->pushButton->setEnabled(accepted);
     ui->lineEdit_3->clear();

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <random>
 
@@ -80,6 +81,8 @@ class TestAgeCalculator : public QObject
 private slots:
     void refusesBeforeValidation();
     void refusesAfterRejection();
+    void refusesFieldsValidationCannotStore_data();
+    void refusesFieldsValidationCannotStore();
     void workedExamples_data();
     void workedExamples();
     void validation_data();
@@ -117,6 +120,60 @@ void TestAgeCalculator::refusesAfterRejection()
     std::memset(buffer, 'x', sizeof buffer);
     QVERIFY(!calc.calcAges(buffer));
     QCOMPARE(QByteArray(buffer, 15), QByteArray(15, 'x'));
+}
+
+// The fields are public. Whatever they hold, calcAges computes only from
+// dates an accepted validation could have stored; run under the sanitizers,
+// a read out of range or a signed overflow fails here too.
+void TestAgeCalculator::refusesFieldsValidationCannotStore_data()
+{
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<QVector<int>>("fields"); // ref y m d, birth y m d
+    QTest::addColumn<bool>("written");
+    const int lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
+    const struct { const char *name; bool valid; QVector<int> f; bool written; } rows[] = {
+        {"accepted dates", true, {2020, 6, 15, 1990, 6, 15}, true},
+        {"widest accepted span", true, {9999, 12, 31, 1, 1, 1}, true},
+        {"valid flag clear", false, {2020, 6, 15, 1990, 6, 15}, false},
+        {"reference month 0", true, {2020, 0, 15, 1990, 6, 15}, false},
+        {"birth month 0", true, {2020, 6, 15, 1990, 0, 1}, false},
+        {"reference month 13", true, {2020, 13, 1, 1990, 6, 15}, false},
+        {"birth month -1", true, {2020, 6, 15, 1990, -1, 1}, false},
+        {"lowest month", true, {2020, lo, 1, 1990, 6, 15}, false},
+        {"reference day 0", true, {2020, 6, 0, 1990, 6, 15}, false},
+        {"birth day 32", true, {2020, 6, 15, 1990, 1, 32}, false},
+        {"April 31", true, {2020, 4, 31, 1990, 6, 15}, false},
+        {"February 29 of 1900", true, {1900, 2, 29, 1890, 6, 15}, false},
+        {"February 30 of a leap year", true, {2000, 2, 30, 1990, 6, 15}, false},
+        {"highest day", true, {2020, 6, hi, 1990, 6, 15}, false},
+        {"reference year 0", true, {0, 6, 15, 0, 6, 15}, false},
+        {"reference year 10000", true, {10000, 1, 1, 1990, 6, 15}, false},
+        {"highest reference year", true, {hi, 12, 31, 1, 1, 1}, false},
+        {"lowest birth year", true, {9999, 12, 31, lo, 1, 1}, false},
+        {"lowest years", true, {lo, 1, 1, lo, 1, 1}, false},
+        {"reference a day before birth", true, {2020, 6, 14, 2020, 6, 15}, false},
+    };
+    for (const auto &r : rows)
+        QTest::newRow(r.name) << r.valid << r.f << r.written;
+}
+
+void TestAgeCalculator::refusesFieldsValidationCannotStore()
+{
+    QFETCH(bool, valid);
+    QFETCH(QVector<int>, fields);
+    QFETCH(bool, written);
+
+    AgeCalculator calc;
+    calc.valid = valid;
+    calc.refYear = fields[0], calc.refMonth = fields[1], calc.refDay = fields[2];
+    calc.birthYear = fields[3], calc.birthMonth = fields[4], calc.birthDay = fields[5];
+    char buffer[15];
+    std::memset(buffer, 'x', sizeof buffer);
+    QCOMPARE(calc.calcAges(buffer), written);
+    if (!written)
+        QCOMPARE(QByteArray(buffer, 15), QByteArray(15, 'x'));
+    else
+        QCOMPARE(slot(buffer, 1), decimal(fields[0] - fields[3] + 1));
 }
 
 void TestAgeCalculator::workedExamples_data()

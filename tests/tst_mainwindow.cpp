@@ -61,6 +61,7 @@ private slots:
     void tabOrder();
     void badText_data();
     void badText();
+    void everyBmpCharacter();
     void quit_data();
     void quit();
     void images_data();
@@ -377,6 +378,18 @@ void TestMainWindow::badText_data()
         {"unmappable emoji", QStringLiteral("2😀")},
         {"unmappable yen sign", QStringLiteral("¥200")},
         {"question mark", "20?0"},
+        // Characters a CP932 converter may drop without a trace.
+        {"zero-width space", "1" + QString(QChar(0x200B))},
+        {"left-to-right mark", QString(QChar(0x200E)) + "1"},
+        {"right-to-left override", QString(QChar(0x202E)) + "19"},
+        {"word joiner", "1" + QString(QChar(0x2060)) + "9"},
+        {"variation selector", "1" + QString(QChar(0xFE0F))},
+        {"zero-width no-break space inside", "1" + QString(QChar(0xFEFF)) + "9"},
+        {"soft hyphen", "19" + QString(QChar(0x00AD))},
+        {"hangul filler", QString(QChar(0x3164)) + "1"},
+        {"lone high surrogate at the end", "1" + QString(QChar(0xD800))},
+        {"unpaired low surrogate", QString(QChar(0xDC00)) + "1"},
+        {"reversed surrogate pair", "1" + QString(QChar(0xDE00)) + QChar(0xD83D)},
     };
     for (const char *field : {"lineEdit", "lineEdit_2"})
         for (const auto &y : years)
@@ -410,6 +423,25 @@ void TestMainWindow::badText()
     }
     QVERIFY(!driver->button()->isEnabled());
     QCOMPARE(driver->results(), (QStringList{"", "", ""}));
+}
+
+// Beside a digit, every BMP code point other than the digits themselves
+// leaves the entry rejected: none may vanish in the conversion.
+void TestMainWindow::everyBmpCharacter()
+{
+    driver->setDate(0, kSeireki, "9999", 12, 31);
+    driver->setDate(1, kSeireki, "1", 1, 1);
+    QLineEdit *year = driver->edit("lineEdit_2");
+    QStringList wrong;
+    for (int code = 0; code <= 0xFFFF; ++code) {
+        const QChar c(code);
+        const QString text = QStringLiteral("1") + c;
+        year->setText(text);
+        const bool digit = (code >= '0' && code <= '9') || (code >= 0xFF10 && code <= 0xFF19);
+        if (year->text() != text || driver->button()->isEnabled() != digit)
+            wrong << QString::number(code, 16);
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(' ')));
 }
 
 void TestMainWindow::quit_data()
