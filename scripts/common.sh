@@ -8,6 +8,9 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 BASE_PACKAGES=(cmake ninja-build g++ pkg-config qtbase5-dev qtbase5-dev-tools
                fonts-ipafont-gothic)
 
+# The second, Qt 6 build (cmake -DQT_MAJOR_VERSION=6).
+QT6_PACKAGES=(qt6-base-dev qt6-base-dev-tools qt6-5compat-dev)
+
 say() { printf '==> %s\n' "$*"; }
 
 # Installs whichever of the named packages are missing; apt-get update runs

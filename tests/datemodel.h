@@ -183,7 +183,7 @@ inline QByteArray cp932(const char *utf8)
         bool found = false;
         for (const auto &entry : table) {
             const QString t = QString::fromUtf8(entry.text);
-            if (in.midRef(i, t.size()) == t) {
+            if (in.mid(i, t.size()) == t) {
                 out += entry.bytes;
                 i += t.size();
                 found = true;

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the .deb, unpacks it into a temporary root and starts the packaged
 # program offscreen until Qt reports painting its main window:
-#   package_test.sh <build dir> <app id>
+#   package_test.sh <build dir> <app id> <Qt major version>
 set -euo pipefail
-build=$1 id=$2
+build=$1 id=$2 qt=$3
+other=$((qt == 5 ? 6 : 5))
 work=$(mktemp -d)
 pid=
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
@@ -15,11 +16,15 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = yorozumi ] || fail "package name $(field Package)"
 [ "$(field Version)" = 3.3.0 ] || fail "version $(field Version)"
 [ "$(field Section)" = utils ] || fail "section $(field Section)"
-field Depends | grep -q libqt5widgets5 || fail "Depends lacks Qt Widgets: $(field Depends)"
+field Depends | grep -q "libqt${qt}widgets${qt}" || fail "Depends lacks Qt $qt Widgets: $(field Depends)"
+field Depends | grep -q "libqt${other}" && fail "Depends names Qt $other: $(field Depends)"
 field Recommends | grep -q fonts-ipafont-gothic || fail "no Japanese font recommended"
 
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
+needed=$(readelf -d "$root/usr/bin/yorozumi" | grep NEEDED)
+grep -q "libQt${qt}Widgets" <<<"$needed" || fail "the program does not link Qt $qt Widgets"
+grep -q "libQt${other}" <<<"$needed" && fail "the program links Qt $other:"$'\n'"$needed"
 for f in usr/bin/yorozumi "usr/share/applications/$id.desktop" \
          "usr/share/icons/hicolor/48x48/apps/$id.png" "usr/share/metainfo/$id.metainfo.xml"; do
     [ -e "$root/$f" ] || fail "$f missing from the package"

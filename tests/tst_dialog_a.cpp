@@ -62,6 +62,9 @@ void TestDialogA::window()
     QCOMPARE(dialog.maximumSize(), QSize(260, 175));
     QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
     QCOMPARE(dialog.findChild<QFrame *>("frame")->frameShape(), QFrame::StyledPanel);
+    // Connected by signature at run time, as the form says.
+    QVERIFY(QObject::disconnect(dialog.findChild<QPushButton *>("pushButton"), SIGNAL(clicked()),
+                                &dialog, SLOT(close())));
 }
 
 void TestDialogA::labels()

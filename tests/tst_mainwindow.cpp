@@ -62,6 +62,8 @@ private slots:
     void badText_data();
     void badText();
     void everyBmpCharacter();
+    void connectionsBySignature_data();
+    void connectionsBySignature();
     void quit_data();
     void quit();
     void images_data();
@@ -444,6 +446,41 @@ void TestMainWindow::everyBmpCharacter()
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(' ')));
 }
 
+// Each form connection is made by signature at run time: disconnecting it
+// by signature finds it. One made through pointers to members would not be
+// found, and neither would a missing one.
+void TestMainWindow::connectionsBySignature_data()
+{
+    QTest::addColumn<QString>("sender");
+    QTest::addColumn<QByteArray>("signal");
+    QTest::addColumn<QByteArray>("slot");
+    QTest::newRow("quit") << "action_X" << QByteArray(SIGNAL(triggered())) << QByteArray(SLOT(close()));
+    for (const char *combo : {"comboBox", "comboBox_2", "comboBox_3", "comboBox_4", "comboBox_5", "comboBox_6"})
+        QTest::newRow(combo) << combo << QByteArray(SIGNAL(currentIndexChanged(int)))
+                             << QByteArray(SLOT(checkDates()));
+    for (const char *edit : {"lineEdit", "lineEdit_2"})
+        QTest::newRow(edit) << edit << QByteArray(SIGNAL(textChanged(QString)))
+                            << QByteArray(SLOT(checkDates()));
+    QTest::newRow("execute, by name") << "pushButton" << QByteArray(SIGNAL(clicked()))
+                                      << QByteArray(SLOT(on_pushButton_clicked()));
+    for (const char *letter : {"C", "R", "A"})
+        QTest::addRow("action_%s, by name", letter)
+            << QStringLiteral("action_%1").arg(letter) << QByteArray(SIGNAL(triggered()))
+            << QByteArray("1on_action_") + letter + "_triggered()";
+}
+
+void TestMainWindow::connectionsBySignature()
+{
+    QFETCH(QString, sender);
+    QFETCH(QByteArray, signal);
+    QFETCH(QByteArray, slot);
+    QObject *object = window->findChild<QObject *>(sender);
+    QVERIFY(object);
+    QVERIFY(QObject::disconnect(object, signal.constData(), window, slot.constData()));
+    // Made once only.
+    QVERIFY(!QObject::disconnect(object, signal.constData(), window, slot.constData()));
+}
+
 void TestMainWindow::quit_data()
 {
     QTest::addColumn<QString>("how");
@@ -510,6 +547,8 @@ void TestMainWindow::images()
     QCOMPARE(image.hasAlphaChannel(), alpha);
     const QResource resource(path);
     QCOMPARE(resource.compressionAlgorithm() == QResource::ZlibCompression, compressed);
+    // Format 1 carries no modification times; later formats do.
+    QVERIFY2(resource.lastModified().toMSecsSinceEpoch() <= 0, qPrintable(resource.lastModified().toString()));
 }
 
 void TestMainWindow::iconFileHasThreeImages()
