@@ -1,14 +1,13 @@
+#include "appsetup.h"
 #include "mainwindow.h"
-#include "uifont.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    prepareApplication();
     QApplication app(argc, argv);
-    // Lets the desktop match the window to its entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral(YOROZUMI_APP_ID));
-    useJapaneseUiFont();
+    setUpApplication();
     MainWindow window;
     window.show();
     return app.exec();

@@ -1,37 +1,96 @@
 #include "uifont.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QStringList>
 
-void useJapaneseUiFont()
-{
-    const QString uiFamily = QStringLiteral("MS UI Gothic");
-    const QStringList families = QFontDatabase().families();
-    if (families.contains(uiFamily, Qt::CaseInsensitive))
-        return; // a Japanese Windows desktop: its own default already fits
+namespace {
 
-    // Gothic (sans-serif) faces from Debian's Japanese font packages; the
-    // proportional ones first, as MS UI Gothic is proportional and the
-    // captions were measured with it.
-    static const char *const candidates[] = {
-        "IPAPGothic", "IPAGothic", "Noto Sans CJK JP", "Noto Sans JP",
-        "VL Gothic", "TakaoGothic", "Droid Sans Japanese",
-    };
-    QStringList substitutes;
-    for (const char *candidate : candidates) {
+const QString kUiFamily = QStringLiteral("MS UI Gothic");
+
+// The forms' shortest text rows (the about box's lines), in pixels at 96 dpi.
+constexpr int kTextRow = 12;
+
+// Gothic (sans-serif) faces of Debian's Japanese font packages; the
+// proportional ones first, as MS UI Gothic is proportional.
+const char *const kCandidates[] = {
+    "IPAPGothic", "IPAGothic", "VL PGothic", "VL Gothic", "TakaoPGothic", "TakaoGothic",
+    "Noto Sans CJK JP", "Noto Sans JP", "Droid Sans Japanese",
+};
+
+bool hasFamily(const QString &family)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return QFontDatabase::hasFamily(family);
+#else
+    return QFontDatabase().hasFamily(family);
+#endif
+}
+
+// The name under which this desktop's Qt knows the face: fontconfig gives
+// Japanese names in a Japanese locale ("IPA Pゴシック"), English ones else.
+QString installedJapaneseGothic()
+{
+    for (const char *candidate : kCandidates) {
         const QString name = QString::fromLatin1(candidate);
-        if (families.contains(name, Qt::CaseInsensitive))
-            substitutes << name;
+        if (hasFamily(name))
+            return QFontInfo(QFont(name)).family();
     }
-    if (substitutes.isEmpty())
-        return; // no Japanese face installed: leave Qt's own choice
-    QFont::insertSubstitutions(uiFamily, substitutes);
-    // MS UI Gothic sets text narrower than the free faces; condensing them
-    // to 80 % lets the captions and the about box's lines fit the fixed
-    // rectangles measured with it ("Version 3.3.0" in 65 pixels).
-    QFont font(uiFamily, 9);
-    font.setStretch(80);
+    return QString();
+}
+
+// The captions with the least room, drawn for MS UI Gothic's narrow Latin
+// letters and kana, with their widths in the forms.
+struct Caption
+{
+    const char *text;
+    int width;
+};
+const Caption kTightest[] = {
+    {"Version 3.3.0", 65},
+    {"本アプリケーションは、無償で配布しています。", 212},
+    {"慣習的：", 44},
+};
+
+bool captionsFit(QFont font, int stretch)
+{
+    font.setStretch(stretch);
+    const QFontMetricsF metrics(font);
+    for (const Caption &caption : kTightest) {
+        if (metrics.horizontalAdvance(QString::fromUtf8(caption.text)) > caption.width)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QFont useJapaneseUiFont()
+{
+    if (hasFamily(kUiFamily))
+        return QApplication::font(); // a Japanese Windows desktop: its own default fits
+    const QString family = installedJapaneseGothic();
+    if (family.isEmpty())
+        return QApplication::font(); // no Japanese face: leave Qt's own choice
+    QFont::insertSubstitution(kUiFamily, family);
+
+    // Pixel sizes at 96 dpi, so that the choice is the same on every screen;
+    // Qt scales the whole window, font included, on a denser one.
+    QFont font(family);
+    int pixels = 12;
+    for (; pixels > 8; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetricsF(font).height() <= kTextRow)
+            break;
+    }
+    int stretch = 100;
+    while (stretch > 70 && !captionsFit(font, stretch))
+        --stretch;
+
+    font.setPointSizeF(pixels * 72.0 / 96.0);
+    font.setStretch(stretch);
     QApplication::setFont(font);
+    return font;
 }

@@ -3,7 +3,7 @@
 // a keystroke in a year field.
 
 #include "mainwindow.h"
-#include "uifont.h"
+#include "appsetup.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -52,8 +52,9 @@ BENCHMARK(BM_keystroke);
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareApplication();
     QApplication app(argc, argv);
-    useJapaneseUiFont();
+    setUpApplication();
     MainWindow window;
     window.show();
     g_window = &window;

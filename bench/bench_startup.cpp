@@ -6,7 +6,7 @@
 // "expose_us=N maxrss_kb=N" when the window is first exposed, then quits.
 
 #include "mainwindow.h"
-#include "uifont.h"
+#include "appsetup.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -68,10 +68,12 @@ int main(int argc, char *argv[])
     ExposeProbe probe(std::atoll(origin));
 
     // The program's own start-up path (see app/main.cpp).
+    if (program)
+        prepareApplication();
     QApplication app(argc, argv);
     std::unique_ptr<QMainWindow> window;
     if (program) {
-        useJapaneseUiFont();
+        setUpApplication();
         window = std::make_unique<MainWindow>();
     } else {
         window = std::make_unique<QMainWindow>();

@@ -1,5 +1,6 @@
 #include "dialog_a.h"
 
+#include "printedpage.h"
 #include "ui_dialog_a.h"
 
 Dialog_A::Dialog_A(QWidget *parent)
@@ -9,6 +10,7 @@ Dialog_A::Dialog_A(QWidget *parent)
     ui->setupUi(this);
     setFixedSize(width(), height());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    keepPrintedPage(ui->frame);
 }
 
 Dialog_A::~Dialog_A()

@@ -1,5 +1,6 @@
 #include "dialog_c.h"
 
+#include "printedpage.h"
 #include "ui_dialog_c.h"
 
 Dialog_C::Dialog_C(QWidget *parent)
@@ -9,6 +10,7 @@ Dialog_C::Dialog_C(QWidget *parent)
     ui->setupUi(this);
     setFixedSize(width(), height());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    keepPrintedPage(ui->textBrowser);
 }
 
 Dialog_C::~Dialog_C()

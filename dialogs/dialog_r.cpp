@@ -1,5 +1,6 @@
 #include "dialog_r.h"
 
+#include "printedpage.h"
 #include "ui_dialog_r.h"
 
 Dialog_R::Dialog_R(QWidget *parent)
@@ -9,6 +10,7 @@ Dialog_R::Dialog_R(QWidget *parent)
     ui->setupUi(this);
     setFixedSize(width(), height());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    keepPrintedPage(ui->textBrowser);
 }
 
 Dialog_R::~Dialog_R()

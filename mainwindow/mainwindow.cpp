@@ -5,6 +5,7 @@
 #include "dialog_a.h"
 #include "dialog_c.h"
 #include "dialog_r.h"
+#include "shortcutkeeper.h"
 #include "ui_mainwindow.h"
 
 #include <QPointer>
@@ -19,6 +20,9 @@ MainWindow::MainWindow(QWidget *parent)
     // window is fixed.
     ui->menuBar->adjustSize();
     setFixedSize(300, ui->menuBar->height() + 343);
+    // Ctrl+E quits from the text fields too, as on the desktop the window
+    // was made for.
+    new ShortcutKeeper(ui->action_X, this);
 }
 
 MainWindow::~MainWindow()

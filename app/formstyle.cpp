@@ -1,0 +1,31 @@
+#include "formstyle.h"
+
+#include <QStyleOption>
+
+namespace {
+constexpr int kArrowWidth = 12;
+}
+
+FormStyle::FormStyle(const QString &baseKey)
+    : QProxyStyle(baseKey)
+{
+}
+
+QRect FormStyle::subControlRect(ComplexControl control, const QStyleOptionComplex *option,
+                                SubControl subControl, const QWidget *widget) const
+{
+    QRect rect = QProxyStyle::subControlRect(control, option, subControl, widget);
+    if (control != CC_ComboBox || (subControl != SC_ComboBoxArrow && subControl != SC_ComboBoxEditField))
+        return rect;
+    const QRect arrow = QProxyStyle::subControlRect(control, option, SC_ComboBoxArrow, widget);
+    const int spare = arrow.width() - kArrowWidth;
+    if (spare <= 0)
+        return rect;
+    // The arrow keeps its outer edge; the value field grows into what it gives up.
+    const bool rightToLeft = option->direction == Qt::RightToLeft;
+    if (subControl == SC_ComboBoxArrow)
+        rightToLeft ? rect.setRight(rect.right() - spare) : rect.setLeft(rect.left() + spare);
+    else
+        rightToLeft ? rect.setLeft(rect.left() - spare) : rect.setRight(rect.right() + spare);
+    return rect;
+}
