@@ -1,5 +1,6 @@
 #include "formstyle.h"
 
+#include <QPainter>
 #include <QStyleOption>
 
 namespace {
@@ -28,4 +29,18 @@ QRect FormStyle::subControlRect(ComplexControl control, const QStyleOptionComple
     else
         rightToLeft ? rect.setLeft(rect.left() - spare) : rect.setRight(rect.right() + spare);
     return rect;
+}
+
+void FormStyle::drawItemText(QPainter *painter, const QRect &rect, int flags, const QPalette &palette,
+                             bool enabled, const QString &text, QPalette::ColorRole textRole) const
+{
+    const QFontMetrics metrics(painter->font());
+    QRect line = rect;
+    if ((flags & Qt::AlignVCenter) && metrics.height() > rect.height() && !text.contains(QLatin1Char('\n'))) {
+        const QRect ink = metrics.tightBoundingRect(text);
+        const int baseline = rect.top() + (rect.height() - ink.height()) / 2 - ink.top();
+        line = QRect(rect.left(), baseline - metrics.ascent(), rect.width(), metrics.height());
+        flags = (flags & ~Qt::AlignVCenter) | Qt::AlignTop;
+    }
+    QProxyStyle::drawItemText(painter, line, flags, palette, enabled, text, textRole);
 }

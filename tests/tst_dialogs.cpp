@@ -339,7 +339,6 @@ void TestDialogs::darkPalette()
     dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
     QApplication::setPalette(dark);
     const auto d = make(dialog);
-    QApplication::setPalette(original);
     auto *widget = d->findChild<QWidget *>(page);
     const bool browser = page == "textBrowser";
     const QPalette p = browser ? static_cast<QTextBrowser *>(widget)->viewport()->palette() : widget->palette();
@@ -348,6 +347,7 @@ void TestDialogs::darkPalette()
     for (const QColor &c : {QColor(0x55, 0x55, 0x7f), QColor(0xcc, 0, 0), QColor(0, 0, 0xff),
                             p.color(browser ? QPalette::Text : QPalette::WindowText)})
         QVERIFY2(contrast(c, background) >= 4.5, qPrintable(c.name() + " on " + background.name()));
+    QApplication::setPalette(original);
 }
 
 YOROZUMI_TEST_MAIN(TestDialogs)
