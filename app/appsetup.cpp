@@ -28,8 +28,10 @@ void prepareApplication()
 
 void setUpApplication()
 {
-    // Lets the desktop match the window to its entry and icon.
+    // Let the desktop match the window to its entry and icon: the entry's
+    // id, and on X11 the window class, whatever the executable is called.
     QGuiApplication::setDesktopFileName(QStringLiteral(YOROZUMI_APP_ID));
+    QCoreApplication::setApplicationName(QStringLiteral(YOROZUMI_WM_CLASS));
     useJapaneseUiFont();
     QApplication::setStyle(new FormStyle(QApplication::style()->objectName()));
     QAccessible::installFactory(&AccessibleComboBox::create);

@@ -11,6 +11,12 @@ BASE_PACKAGES=(cmake ninja-build g++ pkg-config qtbase5-dev qtbase5-dev-tools
 # The second, Qt 6 build (cmake -DQT_MAJOR_VERSION=6).
 QT6_PACKAGES=(qt6-base-dev qt6-base-dev-tools qt6-5compat-dev)
 
+# What the tests need beyond building: the fuzzer's clang, a virtual X
+# server with xrdb and xprop, the Japanese locale, Qt SVG for the image
+# tool, and the package checkers.
+TEST_PACKAGES=(clang libclang-rt-14-dev xvfb xauth x11-xserver-utils x11-utils locales
+               libqt5svg5-dev qt6-svg-dev desktop-file-utils appstream dpkg-dev lintian)
+
 say() { printf '==> %s\n' "$*"; }
 
 # Installs whichever of the named packages are missing; apt-get update runs
@@ -22,15 +28,28 @@ ensure_packages() {
             || missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    local sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        command -v sudo >/dev/null || { echo "need root or sudo to install: ${missing[*]}" >&2; return 1; }
-        sudo=(sudo)
-    fi
     say "installing ${missing[*]}"
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
         "${missing[@]}"
+}
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null; then
+        sudo "$@"
+    else
+        echo "need root or sudo for: $*" >&2
+        return 1
+    fi
+}
+
+# Generates the ja_JP.UTF-8 locale where it is missing.
+ensure_japanese_locale() {
+    locale -a 2>/dev/null | grep -qix 'ja_JP.utf-\?8' && return 0
+    say "generating the ja_JP.UTF-8 locale"
+    as_root localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
 }
 
 # configure_build DIR [cmake args...]: configures once, then builds.

@@ -1,8 +1,10 @@
-// Draws the program's artwork into app/images/:
-//   make_images <output directory>
-// app32.png is written without PNG compression (the resource compiler then
-// compresses it), the other PNGs compressed; app.ico holds the app motif at
-// 16, 32 and 48 pixels as 24-bit images with a 1-bit mask.
+// Draws the program's artwork:
+//   make_images <images directory> <icons directory>
+// Into app/images/: app32.png without PNG compression (the resource compiler
+// then compresses it), the other PNGs compressed, and app.ico with the app
+// motif at 16, 32 and 48 pixels as 24-bit images with a 1-bit mask. Into
+// app/icons/: the desktop icons, the same motif at 16 to 256 pixels and as
+// a scalable SVG.
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -14,30 +16,70 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgGenerator>
 #include <QtMath>
 
 #include <cstdio>
 
 namespace {
 
+const QColor kBorder(0x80, 0x80, 0x80), kSquare(0x46, 0x82, 0xB4);
+
 // 歳 in white on a steel-blue square with a grey border.
 QImage appImage(int size)
 {
     QImage image(size, size, QImage::Format_RGB32);
-    image.fill(QColor(0x80, 0x80, 0x80));
+    image.fill(kSquare);
     QPainter p(&image);
     const int border = qMax(1, size / 16);
-    p.fillRect(QRect(border, border, size - 2 * border, size - 2 * border), QColor(0x46, 0x82, 0xB4));
     QFont font(QStringLiteral("IPAGothic"));
-    font.setPixelSize(size - 4 * border - (size >= 32 ? 2 : 0));
-    font.setBold(true);
-    // Crisp strokes, as icon art of this size is drawn; flat runs also let
-    // the resource compiler shrink the uncompressed PNG.
-    font.setStyleStrategy(QFont::NoAntialias);
+    if (size <= 16) {
+        // Thirteen strokes in 16 pixels: the full face size, regular weight,
+        // hinted to the pixel grid, so that the character still reads.
+        font.setPixelSize(size - 1);
+        font.setHintingPreference(QFont::PreferFullHinting);
+    } else {
+        font.setPixelSize(size - 4 * border - 2);
+        font.setBold(true);
+    }
+    // Crisp strokes at the sizes of icon art; smooth ones on the large icons.
+    if (size < 64)
+        font.setStyleStrategy(QFont::NoAntialias);
     p.setFont(font);
     p.setPen(Qt::white);
     p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QString::fromUtf8("歳"));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBorder);
+    p.drawPath([&] {
+        QPainterPath frame;
+        frame.addRect(0, 0, size, size);
+        frame.addRect(border, border, size - 2 * border, size - 2 * border);
+        return frame;
+    }());
     return image;
+}
+
+// The same motif as outlines, for desktops that scale icons freely.
+bool writeSvg(const QString &path)
+{
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(QSize(256, 256));
+    svg.setViewBox(QRect(0, 0, 256, 256));
+    svg.setTitle(QStringLiteral("ヨロズミ"));
+    QPainter p;
+    if (!p.begin(&svg))
+        return false;
+    p.fillRect(QRect(0, 0, 256, 256), kBorder);
+    p.fillRect(QRect(16, 16, 224, 224), kSquare);
+    QFont font(QStringLiteral("IPAGothic"));
+    font.setPixelSize(190);
+    font.setBold(true);
+    QPainterPath glyph;
+    glyph.addText(0, 0, font, QString::fromUtf8("歳"));
+    glyph.translate(QRectF(0, 0, 256, 256).center() - glyph.boundingRect().center());
+    p.fillPath(glyph, Qt::white);
+    return p.end();
 }
 
 // A pocket calculator seen at an angle on a transparent ground.
@@ -177,11 +219,11 @@ bool writePng(const QImage &image, const QString &path, bool uncompressed)
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_images <output directory>\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: make_images <images directory> <icons directory>\n");
         return 2;
     }
-    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    const QDir dir(QString::fromLocal8Bit(argv[1])), icons(QString::fromLocal8Bit(argv[2]));
     bool ok = writePng(appImage(32).convertToFormat(QImage::Format_RGB888), dir.filePath("app32.png"), true)
               && writePng(calculatorImage(), dir.filePath("calculate.png"), false)
               && writePng(aboutImage(), dir.filePath("about.png"), false)
@@ -189,5 +231,8 @@ int main(int argc, char **argv)
     QFile ico(dir.filePath("app.ico"));
     ok = ok && ico.open(QIODevice::WriteOnly)
          && ico.write(iconFile({appImage(16), appImage(32), appImage(48)})) > 0;
-    return ok ? 0 : 1;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        ok = ok && writePng(appImage(size).convertToFormat(QImage::Format_RGB888),
+                            icons.filePath(QStringLiteral("%1.png").arg(size)), false);
+    return ok && writeSvg(icons.filePath("scalable.svg")) ? 0 : 1;
 }
