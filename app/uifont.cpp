@@ -41,25 +41,30 @@ QString installedJapaneseGothic()
     return QString();
 }
 
-// The captions with the least room, drawn for MS UI Gothic's narrow Latin
-// letters and kana, with their widths in the forms.
+// The texts with the least room, drawn for MS UI Gothic's narrow Latin
+// letters and kana, with their widths in the forms: the about box's lines
+// at the application's size, and the longest line of the reference texts
+// at their 9 points (12 pixels) in what their browser leaves beside its
+// scroll bar and margins, so that no line of them wraps.
 struct Caption
 {
     const char *text;
-    int width;
+    int width, pixels; // pixels 0: the application's size
 };
 const Caption kTightest[] = {
-    {"Version 3.3.0", 65},
-    {"本アプリケーションは、無償で配布しています。", 212},
-    {"慣習的：", 44},
+    {"Version 3.3.0", 65, 0},
+    {"本アプリケーションは、無償で配布しています。", 212, 0},
+    {"「数え年」とは、日本古来から使われてきている数え方で、出生した年を1歳とし、"
+     "それ以降は新年を迎えるごとに1歳ずつ加算していく方法のことをいいます。", 700, 12},
 };
 
 bool captionsFit(QFont font, int stretch)
 {
     font.setStretch(stretch);
-    const QFontMetricsF metrics(font);
+    const int pixels = font.pixelSize();
     for (const Caption &caption : kTightest) {
-        if (metrics.horizontalAdvance(QString::fromUtf8(caption.text)) > caption.width)
+        font.setPixelSize(caption.pixels ? caption.pixels : pixels);
+        if (QFontMetricsF(font).horizontalAdvance(QString::fromUtf8(caption.text)) > caption.width)
             return false;
     }
     return true;

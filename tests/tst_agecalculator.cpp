@@ -231,22 +231,34 @@ void TestAgeCalculator::nullPointers()
 // the reference date and as the birth date, against the published ranges.
 void TestAgeCalculator::everySingleDate()
 {
+    // Every text once, in exact-size heap blocks: no allocation per case.
+    std::vector<std::unique_ptr<char[]>> keep;
+    auto exact = [&](const QByteArray &text) {
+        keep.emplace_back(new char[size_t(text.size()) + 1]);
+        std::memcpy(keep.back().get(), text.constData(), size_t(text.size()) + 1);
+        return keep.back().get();
+    };
+    std::vector<const char *> number{nullptr};
+    for (int n = 1; n <= 10000; ++n)
+        number.push_back(exact(QByteArray::number(n)));
+    const char *seireki = exact(sjis("西暦"));
+    const char *earliest[] = {seireki, number[1], number[1], number[1]};
+    const char *latest[] = {seireki, number[9999], number[12], number[31]};
     AgeCalculator calc;
-    const QList<QByteArray> earliest = sjis("西暦|1|1|1").split('|'), latest = sjis("西暦|9999|12|31").split('|');
     long checked = 0;
     for (const model::Era &era : model::eras) {
-        const QByteArray name = sjis(era.name);
+        const char *name = exact(sjis(era.name));
         for (int y = 1; y <= era.last.year - era.offset + 1; ++y) {
             for (int m = 1; m <= 12; ++m) {
                 for (int d = 1; d <= 31; ++d) {
                     const model::Date g{y + era.offset, m, d};
                     const bool expected = model::exists(g) && era.contains(g);
-                    const QList<QByteArray> date{name, QByteArray::number(y), QByteArray::number(m),
-                                                 QByteArray::number(d)};
-                    const bool asRef = Entry(date + earliest).validate(calc);
+                    const char *date[] = {name, number[size_t(y)], number[size_t(m)], number[size_t(d)]};
+                    const bool asRef = calc.validateDates(date, earliest);
                     if (asRef && (calc.refYear != g.year || calc.refMonth != m || calc.refDay != d))
-                        QFAIL(date.join('|') + " stored as " + iso(calc.refYear, calc.refMonth, calc.refDay));
-                    if (asRef != expected || Entry(latest + date).validate(calc) != expected)
+                        QFAIL(iso(y, m, d) + " of " + era.name + " stored as "
+                              + iso(calc.refYear, calc.refMonth, calc.refDay));
+                    if (asRef != expected || calc.validateDates(latest, date) != expected)
                         QFAIL(iso(y, m, d) + " of " + era.name + (expected ? " rejected" : " accepted"));
                     ++checked;
                 }
@@ -265,20 +277,25 @@ void TestAgeCalculator::agesMatchModel()
     auto uniform = [&](std::int64_t lo, std::int64_t hi) {
         return std::uniform_int_distribution<std::int64_t>(lo, hi)(rng);
     };
+    QByteArray names[6];
+    for (size_t e = 0; e < 6; ++e)
+        names[e] = sjis(model::eras[e].name);
     auto write = [&](const model::Date &d) {
-        std::vector<const model::Era *> fitting;
-        for (const model::Era &era : model::eras)
-            if (era.contains(d))
-                fitting.push_back(&era);
-        const model::Era &era = *fitting[size_t(uniform(0, std::int64_t(fitting.size()) - 1))];
-        QString year = QString::number(d.year - era.offset);
-        if (uniform(0, 2) == 0) // full-width digits
-            for (QChar &c : year)
-                c = QChar(c.unicode() - '0' + 0xFF10);
-        if (year == "1" && uniform(0, 1))
-            year = QStringLiteral("元");
-        return QByteArray(era.name) + '|' + year.toUtf8() + '|' + QByteArray::number(d.month) + '|'
-               + QByteArray::number(d.day);
+        std::vector<size_t> fitting;
+        for (size_t e = 0; e < 6; ++e)
+            if (model::eras[e].contains(d))
+                fitting.push_back(e);
+        const size_t era = fitting[size_t(uniform(0, std::int64_t(fitting.size()) - 1))];
+        const QByteArray digits = QByteArray::number(d.year - model::eras[era].offset);
+        QByteArray year = digits;
+        if (uniform(0, 2) == 0) { // full-width digits, 82 4F-82 58
+            year.clear();
+            for (char c : digits)
+                year += QByteArray("\x82") + char(0x4F + c - '0');
+        }
+        if (digits == "1" && uniform(0, 1))
+            year = sjis("元");
+        return QList<QByteArray>{names[era], year, QByteArray::number(d.month), QByteArray::number(d.day)};
     };
     const std::int64_t first = model::days(1, 1, 1), last = model::days(9999, 12, 31);
     AgeCalculator calc;
@@ -298,7 +315,7 @@ void TestAgeCalculator::agesMatchModel()
         }
         if (model::days(ref) < model::days(birth) || ref.year > 9999)
             continue;
-        QVERIFY(Entry(write(ref) + '|' + write(birth)).validate(calc));
+        QVERIFY(Entry(write(ref) + write(birth)).validate(calc));
         char buffer[15];
         std::memset(buffer, '#', sizeof buffer);
         QVERIFY(calc.calcAges(buffer));

@@ -11,7 +11,9 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QStyleOption>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextLayout>
 
 #include <memory>
 
@@ -23,6 +25,7 @@ private slots:
     void initTestCase();
     void fit_data();
     void fit();
+    void browsers();
     void cleanupTestCase();
     void scale();
 
@@ -157,13 +160,24 @@ void TestLook::fit()
     }
 }
 
+// The reference texts' paragraphs each stay on one line, as they were set.
+void TestLook::browsers()
+{
+    for (auto &form : forms) {
+        auto *browser = form->findChild<QTextBrowser *>();
+        if (!browser)
+            continue;
+        for (QTextBlock b = browser->document()->begin(); b.isValid(); b = b.next())
+            QVERIFY2(b.layout()->lineCount() == 1,
+                     qPrintable(form->objectName() + " wraps: " + b.text()));
+        qInfo("%s: scroll range %d px down, %d px across", qPrintable(form->objectName()),
+              browser->verticalScrollBar()->maximum(), browser->horizontalScrollBar()->maximum());
+    }
+}
+
 void TestLook::cleanupTestCase()
 {
     qInfo("tightest fit: %s, %d px to spare", qPrintable(tightest), leastRoom);
-    for (auto &form : forms)
-        if (auto *browser = form->findChild<QTextBrowser *>())
-            qInfo("%s: scroll range %d px down, %d px across", qPrintable(form->objectName()),
-                  browser->verticalScrollBar()->maximum(), browser->horizontalScrollBar()->maximum());
 }
 
 // On a dense screen the window is scaled as a whole: the same logical size,
