@@ -1,9 +1,8 @@
 #ifndef DATEMODEL_H
 #define DATEMODEL_H
 
-// An independent model of the date rules to check the program against:
-// day numbers and the anniversary rules as a person states them, sharing no
-// case analysis with the code under test.
+// An independent model of the date rules: day numbers and the anniversary
+// rules as a person states them, no case analysis shared with the program.
 
 #include <algorithm>
 #include <array>
@@ -11,10 +10,7 @@
 
 namespace model {
 
-struct Date
-{
-    int year, month, day;
-};
+struct Date { int year, month, day; };
 
 // Days since 1970-01-01 of a proleptic Gregorian date, and back (H. Hinnant).
 constexpr std::int64_t days(std::int64_t y, unsigned m, unsigned d)
@@ -67,15 +63,11 @@ inline constexpr std::array<Era, 6> eras{{
     {"明治", 1867, {1868, 9, 8}, {1912, 7, 29}},
 }};
 
-struct Ages
-{
-    int legal, counted, customary;
-};
+struct Ages { int legal, counted, customary; };
 
 // Counts the days up to the reference date on which the age rose. Legal:
-// the day before each anniversary (February 28 for a February 29 birth).
-// Customary: the anniversary itself (February 28 in common years for a
-// February 29 birth).
+// the day before each anniversary (February 28 for a February 29 birth);
+// customary: the anniversary (February 28 in common years for February 29).
 inline Ages ages(const Date &ref, const Date &birth)
 {
     const bool leapDay = birth.month == 2 && birth.day == 29;
@@ -83,8 +75,7 @@ inline Ages ages(const Date &ref, const Date &birth)
         return leapDay && !exists({y, 2, 29}) ? days(y, 2, 28)
                                               : days(y, unsigned(birth.month), unsigned(birth.day));
     };
-    // Anniversaries two or more years before the reference year rose both
-    // ages already; look only at the ones near the reference date.
+    // Anniversaries up to two years before the reference year have all passed.
     const int near = std::max(birth.year + 1, ref.year - 1);
     int legal = near - (birth.year + 1), customary = legal;
     for (int y = near; y <= ref.year + 1; ++y) {

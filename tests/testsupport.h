@@ -1,36 +1,26 @@
 #ifndef TESTSUPPORT_H
 #define TESTSUPPORT_H
 
-// Shared by the GUI tests: the program's own start-up around the test, the
-// main window's widgets by role, a translator that records, and a way to
-// act on a modal dialog from inside its exec().
-
 #include "appsetup.h"
 #include "mainwindow.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QCryptographicHash>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTranslator>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <functional>
 
 // The application is set up by the very functions main() calls.
-#define YOROZUMI_TEST_MAIN(TestClass)                                                         \
-    int main(int argc, char *argv[])                                                           \
-    {                                                                                          \
-        prepareApplication();                                                                  \
-        QApplication app(argc, argv);                                                          \
-        setUpApplication();                                                                    \
-        TestClass test;                                                                        \
-        return QTest::qExec(&test, argc, argv);                                                \
+#define YOROZUMI_TEST_MAIN(TestClass)                                                              \
+    int main(int argc, char *argv[])                                                                \
+    {                                                                                               \
+        prepareApplication();                                                                       \
+        QApplication app(argc, argv);                                                               \
+        setUpApplication();                                                                         \
+        TestClass test;                                                                             \
+        return QTest::qExec(&test, argc, argv);                                                     \
     }
 
-// The eight inputs in the order era, year, month, day of 算出基準日 and
-// then of 生年月日, and the three results.
+// Inputs 0-7: era, year, month and day of 算出基準日, then of 生年月日.
 struct Window : MainWindow
 {
     QWidget *input(int i) const
@@ -41,7 +31,6 @@ struct Window : MainWindow
     }
     QLineEdit *result(int i) const { return findChild<QLineEdit *>(QStringLiteral("lineEdit_%1").arg(i + 3)); }
     QPushButton *button() const { return findChild<QPushButton *>("pushButton"); }
-
     void set(int i, const QString &text) const
     {
         if (auto *edit = qobject_cast<QLineEdit *>(input(i)))
@@ -49,20 +38,17 @@ struct Window : MainWindow
         else
             static_cast<QComboBox *>(input(i))->setCurrentText(text);
     }
-    // "令和|元|5|1|昭和|64|1|7"
-    void enter(const QString &entry) const
+    void enter(const QString &entry) const // "令和|元|5|1|昭和|64|1|7"
     {
         const QStringList parts = entry.split('|');
-        for (int i = 0; i < parts.size(); ++i)
+        for (int i = 0; i < 8; ++i)
             set(i, parts[i]);
     }
     QStringList texts() const
     {
         QStringList out;
-        for (int i = 0; i < 8; ++i) {
-            auto *edit = qobject_cast<QLineEdit *>(input(i));
-            out << (edit ? edit->text() : static_cast<QComboBox *>(input(i))->currentText());
-        }
+        for (int i = 0; i < 8; ++i)
+            out << (i % 4 == 1 ? static_cast<QLineEdit *>(input(i))->text() : static_cast<QComboBox *>(input(i))->currentText());
         return out;
     }
     QString results() const { return result(0)->text() + ' ' + result(1)->text() + ' ' + result(2)->text(); }
@@ -78,18 +64,22 @@ struct RecordingTranslator : QTranslator
         seen[context] << QString::fromUtf8(source);
         return QString();
     }
-    // Of the texts, with the distributor a packager names left out.
-    QByteArray fingerprint(const QByteArray &context) const
+    QByteArray fingerprint(const QByteArray &context) const // leaves out the distributor a packager names
     {
-        const QString texts = seen.value(context).join('\n')
-                                  .replace(QString(DISTRIBUTOR_URL).toHtmlEscaped(), "@URL@")
+        const QString texts = seen.value(context).join('\n').replace(QString(DISTRIBUTOR_URL).toHtmlEscaped(), "@URL@")
                                   .replace(QString(DISTRIBUTOR_NAME).toHtmlEscaped(), "@NAME@");
         return QCryptographicHash::hash(texts.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
     }
 };
 
-// Runs `action` on the next modal widget once exec() shows it; gives up
-// after about 5 s so that a test fails instead of hanging.
+inline bool showActive(QWidget *w)
+{
+    w->show();
+    w->activateWindow();
+    return QTest::qWaitForWindowActive(w);
+}
+
+// Runs `action` on the modal widget exec() shows; gives up after about 5 s.
 inline void onNextModal(std::function<void(QWidget *)> action, int attempts = 1000)
 {
     QTimer::singleShot(5, [action, attempts] {
