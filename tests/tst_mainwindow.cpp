@@ -41,7 +41,7 @@ void TestMainWindow::cleanup()
 void TestMainWindow::startUp()
 {
     QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral(YOROZUMI_APP_ID));
-    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("yorozumi")); // the window class
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Yorozumi")); // the window class
     QVERIFY(QApplication::style()->inherits("FormStyle"));
     const QFont font = QApplication::font();
     QVERIFY(QFontDatabase().writingSystems(QFontInfo(font).family()).contains(QFontDatabase::Japanese));
