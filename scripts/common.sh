@@ -15,7 +15,7 @@ QT6_PACKAGES=(qt6-base-dev qt6-base-dev-tools qt6-5compat-dev)
 # server with xrdb and xprop, the Japanese locale, Qt SVG for the image
 # tool, and the package checkers.
 TEST_PACKAGES=(clang libclang-rt-14-dev xvfb xauth x11-xserver-utils x11-utils locales
-               libqt5svg5-dev qt6-svg-dev desktop-file-utils appstream dpkg-dev lintian)
+               libqt5svg5-dev qt6-svg-dev desktop-file-utils appstream dpkg-dev lintian man-db)
 
 say() { printf '==> %s\n' "$*"; }
 
