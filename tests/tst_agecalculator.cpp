@@ -106,6 +106,7 @@ void TestAgeCalculator::entries_data()
         {"mixed eras reversed", "昭和|64|1|7 平成|元|1|8", "", ""},
         {"令和 stored as Gregorian", "令和|7981|12|31 明治|元|9|8", "9999-12-31 1868-9-8", ""},
         {"bad reference, good birth", "平成|32|1|1 1|1|1", "", ""},
+        {"year 10000", "10000|1|1 1|1|1", "", ""}, {"month 13", "2020|13|1 1|1|1", "", ""}, {"day 32", "2020|1|32 1|1|1", "", ""},
     };
     for (const auto &r : rows) {
         QByteArrayList dates = QByteArray(r.entry).split(' '); // "y|m|d" is a 西暦 date
