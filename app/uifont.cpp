@@ -90,7 +90,17 @@ QFont useJapaneseUiFont()
         if (QFontMetricsF(font).height() <= kTextRow)
             break;
     }
-    int stretch = 100;
+    // Advances scale with the stretch: estimate it from one measurement at
+    // 100 %, then from a step above step down to where the stretched glyphs
+    // fit.
+    int stretch = 99;
+    for (const Caption &caption : kTightest) {
+        QFont measured = font;
+        measured.setPixelSize(caption.pixels ? caption.pixels : pixels);
+        const qreal advance = QFontMetricsF(measured).horizontalAdvance(QString::fromUtf8(caption.text));
+        stretch = qMin(stretch, int(100 * caption.width / advance));
+    }
+    ++stretch;
     while (stretch > 70 && !captionsFit(font, stretch))
         --stretch;
 
