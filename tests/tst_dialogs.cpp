@@ -135,6 +135,8 @@ void TestDialogs::texts()
     const QStringList seen = translator.seen.value(dialog);
     QVERIFY2(translator.fingerprint(dialog) == fingerprint && seen.size() == counts[0],
              translator.fingerprint(dialog) + ", " + QByteArray::number(seen.size()) + ": " + seen.join(" | ").toUtf8());
+    if (dialog != "MainWindow") // 閉じる is connected by signature at run time, as the form says
+        QVERIFY(QObject::disconnect(d->findChild<QPushButton *>("pushButton"), SIGNAL(clicked()), d.get(), SLOT(close())));
     auto *browser = d->findChild<QTextBrowser *>("textBrowser");
     if (!browser)
         return;
