@@ -6,6 +6,9 @@
 #include <QFontMetricsF>
 #include <QStringList>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 const QString kUiFamily = QStringLiteral("MS UI Gothic");
@@ -58,27 +61,30 @@ const Caption kTightest[] = {
      "それ以降は新年を迎えるごとに1歳ずつ加算していく方法のことをいいます。", 700, 12},
 };
 
+// The caption's width in `font`, at the size the caption is shown in.
+qreal advance(QFont font, const Caption &caption)
+{
+    if (caption.pixels)
+        font.setPixelSize(caption.pixels);
+    return QFontMetricsF(font).horizontalAdvance(QString::fromUtf8(caption.text));
+}
+
 bool captionsFit(QFont font, int stretch)
 {
     font.setStretch(stretch);
-    const int pixels = font.pixelSize();
-    for (const Caption &caption : kTightest) {
-        font.setPixelSize(caption.pixels ? caption.pixels : pixels);
-        if (QFontMetricsF(font).horizontalAdvance(QString::fromUtf8(caption.text)) > caption.width)
-            return false;
-    }
-    return true;
+    return std::all_of(std::begin(kTightest), std::end(kTightest),
+                       [&](const Caption &caption) { return advance(font, caption) <= caption.width; });
 }
 
 } // namespace
 
-QFont useJapaneseUiFont()
+void useJapaneseUiFont()
 {
     if (hasFamily(kUiFamily))
-        return QApplication::font(); // a Japanese Windows desktop: its own default fits
+        return; // a Japanese Windows desktop: its own default fits
     const QString family = installedJapaneseGothic();
     if (family.isEmpty())
-        return QApplication::font(); // no Japanese face: leave Qt's own choice
+        return; // no Japanese face: leave Qt's own choice
     QFont::insertSubstitution(kUiFamily, family);
 
     // Pixel sizes at 96 dpi, so that the choice is the same on every screen;
@@ -90,16 +96,13 @@ QFont useJapaneseUiFont()
         if (QFontMetricsF(font).height() <= kTextRow)
             break;
     }
+    font.setPixelSize(pixels);
     // Advances scale with the stretch: estimate it from one measurement at
     // 100 %, then from a step above step down to where the stretched glyphs
     // fit.
     int stretch = 99;
-    for (const Caption &caption : kTightest) {
-        QFont measured = font;
-        measured.setPixelSize(caption.pixels ? caption.pixels : pixels);
-        const qreal advance = QFontMetricsF(measured).horizontalAdvance(QString::fromUtf8(caption.text));
-        stretch = qMin(stretch, int(100 * caption.width / advance));
-    }
+    for (const Caption &caption : kTightest)
+        stretch = qMin(stretch, int(100 * caption.width / advance(font, caption)));
     ++stretch;
     while (stretch > 70 && !captionsFit(font, stretch))
         --stretch;
@@ -107,5 +110,4 @@ QFont useJapaneseUiFont()
     font.setPointSizeF(pixels * 72.0 / 96.0);
     font.setStretch(stretch);
     QApplication::setFont(font);
-    return font;
 }

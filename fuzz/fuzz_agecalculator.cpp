@@ -5,7 +5,7 @@
 
 #include "agecalculator.h"
 
-#include "../tests/datemodel.h"
+#include "datemodel.h" // the tests' independent model
 
 #include <cstdint>
 #include <cstdio>

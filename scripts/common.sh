@@ -12,7 +12,7 @@ BASE_PACKAGES=(cmake ninja-build g++ pkg-config qtbase5-dev qtbase5-dev-tools
 QT6_PACKAGES=(qt6-base-dev qt6-base-dev-tools qt6-5compat-dev)
 
 # What the tests need beyond building: the fuzzer's clang, a virtual X
-# server with xrdb and xprop, the Japanese locale, Qt SVG for the image
+# server with xrdb and xwininfo, the Japanese locale, Qt SVG for the image
 # tool, and the package checkers.
 TEST_PACKAGES=(clang libclang-rt-14-dev xvfb xauth x11-xserver-utils x11-utils locales
                libqt5svg5-dev qt6-svg-dev desktop-file-utils appstream dpkg-dev lintian man-db)
@@ -52,11 +52,14 @@ ensure_japanese_locale() {
     as_root localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
 }
 
-# configure_build DIR [cmake args...]: configures once, then builds.
-configure_build() {
+# configure_once DIR [cmake args...]: configures DIR unless it already is.
+configure_once() {
     local dir=$1; shift
-    if [ ! -f "$dir/CMakeCache.txt" ]; then
-        cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
-    fi
-    cmake --build "$dir" --parallel "$JOBS"
+    [ -f "$dir/CMakeCache.txt" ] || cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+}
+
+# configure_build DIR [cmake args...]: configures once, then builds everything.
+configure_build() {
+    configure_once "$@"
+    cmake --build "$1" --parallel "$JOBS"
 }
