@@ -1,5 +1,6 @@
 #include "dialog_a.h"
 
+#include "fixedsize.h"
 #include "printedpage.h"
 #include "ui_dialog_a.h"
 
@@ -8,7 +9,10 @@ Dialog_A::Dialog_A(QWidget *parent)
     , ui(new Ui_Dialog_A)
 {
     ui->setupUi(this);
-    setFixedSize(width(), height());
+    // Through an icon, which takes app32@2x.png on a dense screen, where a
+    // pixmap from the form would be the 32-pixel image scaled up.
+    ui->label->setPixmap(QIcon(QStringLiteral(":/resource_images/images/app32.png")).pixmap(32, 32));
+    fixWindowSize(this, size());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     keepPrintedPage(ui->frame);
 }

@@ -1,5 +1,6 @@
 #include "dialog_c.h"
 
+#include "fixedsize.h"
 #include "printedpage.h"
 #include "ui_dialog_c.h"
 
@@ -8,7 +9,7 @@ Dialog_C::Dialog_C(QWidget *parent)
     , ui(new Ui_Dialog_C)
 {
     ui->setupUi(this);
-    setFixedSize(width(), height());
+    fixWindowSize(this, size());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     keepPrintedPage(ui->textBrowser);
 }

@@ -1,5 +1,6 @@
 #include "dialog_r.h"
 
+#include "fixedsize.h"
 #include "printedpage.h"
 #include "ui_dialog_r.h"
 
@@ -8,7 +9,7 @@ Dialog_R::Dialog_R(QWidget *parent)
     , ui(new Ui_Dialog_R)
 {
     ui->setupUi(this);
-    setFixedSize(width(), height());
+    fixWindowSize(this, size());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     keepPrintedPage(ui->textBrowser);
 }

@@ -1,10 +1,12 @@
 #include "mainwindow.h"
 
 #include "agecalculator.h"
+#include "commitguard.h"
 #include "cp932text.h"
 #include "dialog_a.h"
 #include "dialog_c.h"
 #include "dialog_r.h"
+#include "fixedsize.h"
 #include "shortcutkeeper.h"
 #include "ui_mainwindow.h"
 
@@ -19,10 +21,12 @@ MainWindow::MainWindow(QWidget *parent)
     // The menu bar's height depends on the desktop's font; the rest of the
     // window is fixed.
     ui->menuBar->adjustSize();
-    setFixedSize(300, ui->menuBar->height() + 343);
+    fixWindowSize(this, QSize(300, ui->menuBar->height() + 343));
     // Ctrl+E quits from the text fields too, as on the desktop the window
     // was made for.
     new ShortcutKeeper(ui->action_X, this);
+    new CommitGuard(ui->lineEdit);
+    new CommitGuard(ui->lineEdit_2);
 }
 
 MainWindow::~MainWindow()

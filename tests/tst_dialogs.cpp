@@ -155,7 +155,15 @@ void TestDialogs::about()
 {
     Dialog_A d(nullptr);
     auto *image = d.findChild<QLabel *>("label");
-    QVERIFY(image->pixmap(Qt::ReturnByValue).size() == QSize(32, 32) && image->text().isEmpty());
+    QCOMPARE(image->text(), QString());
+    // The 32-pixel image, drawn from its companion on a denser screen.
+    const QPixmap pixmap = image->pixmap(Qt::ReturnByValue);
+    const qreal dpr = qApp->devicePixelRatio();
+    QCOMPARE(pixmap.devicePixelRatio(), dpr);
+    QCOMPARE(pixmap.size(), QSize(32, 32) * dpr);
+    const QImage source(dpr > 1 ? ":/resource_images/images/app32@2x.png" : ":/resource_images/images/app32.png");
+    QVERIFY(pixmap.toImage().convertToFormat(QImage::Format_RGB32)
+            == source.scaled(pixmap.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32));
     QVERIFY(!QAccessible::queryAccessibleInterface(image)->text(QAccessible::Name).isEmpty());
     const QFont name = d.findChild<QLabel *>("label_2")->font();
     QVERIFY(name.bold() && name.pointSize() == 12);

@@ -19,7 +19,10 @@ private slots:
     void connectionsBySignature();
     void quit_data();
     void quit();
+    void images_data();
     void images();
+    void inputMethod_data();
+    void inputMethod();
     void accessibleNames();
 
 private:
@@ -228,30 +231,110 @@ void TestMainWindow::quit()
 }
 
 // The images in the collection (format 1, no times; zlib where it pays),
-// and the icons the form shows from it.
+// each small one with its double-size companion, and the icons the form
+// shows from them: the companion's pixels on a screen at twice the density.
+void TestMainWindow::images_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("alpha"); // the icon file's: its mask
+    QTest::addColumn<bool>("zlib");
+    QTest::addColumn<QString>("user"); // the object whose icon shows it
+    const struct { const char *file; QSize size; bool alpha, zlib; const char *user; } images[] = {
+        {"app32", {32, 32}, false, true, ""}, {"calculate", {32, 32}, true, false, "pushButton"},
+        {"about", {16, 16}, true, false, "action_A"}, {"exit", {16, 16}, true, false, "action_X"}};
+    for (const auto &i : images) {
+        QTest::newRow(i.file) << QString(i.file) + ".png" << i.size << i.alpha << i.zlib << QString(i.user);
+        QTest::addRow("%s@2x", i.file) << QString(i.file) + "@2x.png" << i.size * 2 << i.alpha << i.zlib << QString();
+    }
+    QTest::newRow("app.ico") << "app.ico" << QSize(16, 16) << true << true << QString();
+}
+
 void TestMainWindow::images()
 {
-    const struct { const char *file; QSize size; bool alpha, zlib; const char *user; } images[] = {
-        {"app32.png", {32, 32}, false, true, nullptr}, {"calculate.png", {32, 32}, true, false, "pushButton"},
-        {"about.png", {16, 16}, true, false, "action_A"}, {"exit.png", {16, 16}, true, false, "action_X"},
-        {"app.ico", {16, 16}, true, true, nullptr}}; // the icon's alpha: its mask
-    for (const auto &i : images) {
-        const QString path = QStringLiteral(":/resource_images/images/") + i.file;
-        QImageReader reader(path);
-        const QImage image = reader.read();
-        const QResource resource(path);
-        QVERIFY2(image.size() == i.size && image.hasAlphaChannel() == i.alpha && resource.lastModified().toMSecsSinceEpoch() <= 0
-                     && (resource.compressionAlgorithm() == QResource::ZlibCompression) == i.zlib, i.file);
-        if (QByteArray(i.file).endsWith(".ico"))
-            QVERIFY(reader.jumpToNextImage() && reader.read().size() == QSize(32, 32) && reader.jumpToNextImage()
-                    && reader.read().size() == QSize(48, 48) && !reader.jumpToNextImage());
-        if (!i.user)
-            continue;
-        const QIcon icon = w->findChild<QObject *>(i.user)->property("icon").value<QIcon>();
-        QImage shown = icon.pixmap(i.size).toImage().convertToFormat(QImage::Format_ARGB32);
-        shown.setDevicePixelRatio(1);
-        QVERIFY2(icon.availableSizes() == QList<QSize>{i.size} && shown == image.convertToFormat(QImage::Format_ARGB32), i.user);
+    QFETCH(QString, file);
+    QFETCH(QSize, size);
+    QFETCH(bool, alpha);
+    QFETCH(bool, zlib);
+    QFETCH(QString, user);
+    const QString path = QStringLiteral(":/resource_images/images/") + file;
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    const QResource resource(path);
+    QCOMPARE(image.size(), size);
+    QCOMPARE(image.hasAlphaChannel(), alpha);
+    QVERIFY(resource.lastModified().toMSecsSinceEpoch() <= 0);
+    QCOMPARE(resource.compressionAlgorithm() == QResource::ZlibCompression, zlib);
+    if (file.endsWith(".ico")) {
+        for (const QSize next : {QSize(32, 32), QSize(48, 48)}) {
+            QVERIFY(reader.jumpToNextImage());
+            QCOMPARE(reader.read().size(), next);
+        }
+        QVERIFY(!reader.jumpToNextImage());
     }
+    if (user.isEmpty())
+        return;
+    const QIcon icon = w->findChild<QObject *>(user)->property("icon").value<QIcon>();
+    // Drawn from the companion wherever the screen is denser than 1x.
+    const qreal dpr = qApp->devicePixelRatio();
+    const QImage source(dpr > 1 ? QString(path).replace(".png", "@2x.png") : path);
+    const QImage shown = icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(shown.size(), size * dpr);
+    QVERIFY(shown == source.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                         .convertToFormat(QImage::Format_ARGB32));
+}
+
+// An input method's text reaches a year field as preedit, then as one
+// commit: a commit that does not fit is refused whole, the field keeping
+// what it had (and any shown ages); one that fits counts as a change.
+void TestMainWindow::inputMethod_data()
+{
+    QTest::addColumn<int>("input");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<bool>("selectAll");
+    QTest::addColumn<QString>("preedit");
+    QTest::addColumn<QString>("commit"); // empty: the preedit is cancelled
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<bool>("ready");
+    for (int input : {1, 5}) {
+        const char *field = input == 1 ? "算出基準日" : "生年月日";
+        QTest::addRow("%s: four digits", field) << input << "" << false << "２０２４" << "２０２４" << "２０２４" << true;
+        QTest::addRow("%s: five digits", field) << input << "" << false << "２０２４５" << "２０２４５" << "" << false;
+        QTest::addRow("%s: 元", field) << input << "" << false << "がん" << "元" << "元" << true;
+        QTest::addRow("%s: the last place", field) << input << "202" << false << "４" << "４" << "202４" << true;
+        QTest::addRow("%s: past the last place", field) << input << "202" << false << "４５" << "４５" << "202" << true;
+        QTest::addRow("%s: over a selection", field) << input << "2024" << true << "１９９９" << "１９９９" << "１９９９" << true;
+        QTest::addRow("%s: cancelled", field) << input << "20" << false << "２" << "" << "20" << true;
+    }
+}
+
+void TestMainWindow::inputMethod()
+{
+    QFETCH(int, input);
+    QFETCH(QString, before);
+    QFETCH(bool, selectAll);
+    QFETCH(QString, preedit);
+    QFETCH(QString, commit);
+    QFETCH(QString, after);
+    QFETCH(bool, ready);
+    w->enter(QStringLiteral("西暦|9999|12|31|西暦|1|1|1"));
+    auto *edit = static_cast<QLineEdit *>(w->input(input));
+    edit->setText(before);
+    if (w->button()->isEnabled())
+        QTest::mouseClick(w->button(), Qt::LeftButton);
+    const QString shown = w->results();
+    edit->setFocus();
+    if (selectAll)
+        edit->selectAll();
+    QInputMethodEvent composing(preedit, {});
+    QApplication::sendEvent(edit, &composing);
+    QCOMPARE(edit->text(), selectAll ? QString() : before); // the preedit is no text yet
+    QInputMethodEvent done;
+    done.setCommitString(commit);
+    QApplication::sendEvent(edit, &done);
+    QCOMPARE(edit->text(), after);
+    QCOMPARE(w->button()->isEnabled(), ready);
+    QCOMPARE(w->results(), after == before ? shown : QStringLiteral("  "));
 }
 
 // A screen reader hears what each input and result is for (its group's

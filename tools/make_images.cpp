@@ -1,7 +1,8 @@
 // Draws the program's artwork:
 //   make_images <images directory> <icons directory>
 // Into app/images/: app32.png without PNG compression (the resource compiler
-// then compresses it), the other PNGs compressed, and app.ico with the app
+// then compresses it), the other PNGs compressed, each PNG also at twice its
+// size as name@2x.png, and app.ico with the app
 // motif at 16, 32 and 48 pixels as 24-bit images with a 1-bit mask. Into
 // app/icons/: the desktop icons, the same motif at 16 to 256 pixels and as
 // a scalable SVG.
@@ -82,12 +83,21 @@ bool writeSvg(const QString &path)
     return p.end();
 }
 
-// A pocket calculator seen at an angle on a transparent ground.
-QImage calculatorImage()
+// Each small image is drawn in its own pixels at `scale` 1, and again at
+// scale 2 for dense screens: Qt picks name@2x.png by itself there.
+QImage canvas(int size, int scale)
 {
-    QImage image(32, 32, QImage::Format_ARGB32);
+    QImage image(size * scale, size * scale, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
+    return image;
+}
+
+// A pocket calculator seen at an angle on a transparent ground.
+QImage calculatorImage(int scale)
+{
+    QImage image = canvas(32, scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.translate(16, 16);
     p.rotate(-14);
@@ -115,11 +125,11 @@ QImage calculatorImage()
 }
 
 // A blue speech bubble with a white "i".
-QImage aboutImage()
+QImage aboutImage(int scale)
 {
-    QImage image(16, 16, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
+    QImage image = canvas(16, scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath bubble;
     bubble.addEllipse(QRectF(0.5, 0.5, 15, 12));
@@ -139,11 +149,11 @@ QImage aboutImage()
 }
 
 // A red circular arrow.
-QImage exitImage()
+QImage exitImage(int scale)
 {
-    QImage image(16, 16, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
+    QImage image = canvas(16, scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF ring(2.5, 2.5, 11, 11);
     p.setPen(QPen(QColor(0xD0, 0x20, 0x20), 2.4, Qt::SolidLine, Qt::RoundCap));
@@ -224,10 +234,15 @@ int main(int argc, char **argv)
         return 2;
     }
     const QDir dir(QString::fromLocal8Bit(argv[1])), icons(QString::fromLocal8Bit(argv[2]));
-    bool ok = writePng(appImage(32).convertToFormat(QImage::Format_RGB888), dir.filePath("app32.png"), true)
-              && writePng(calculatorImage(), dir.filePath("calculate.png"), false)
-              && writePng(aboutImage(), dir.filePath("about.png"), false)
-              && writePng(exitImage(), dir.filePath("exit.png"), false);
+    bool ok = true;
+    for (int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
+        ok = ok && writePng(appImage(32 * scale).convertToFormat(QImage::Format_RGB888),
+                            dir.filePath("app32" + suffix), true)
+             && writePng(calculatorImage(scale), dir.filePath("calculate" + suffix), false)
+             && writePng(aboutImage(scale), dir.filePath("about" + suffix), false)
+             && writePng(exitImage(scale), dir.filePath("exit" + suffix), false);
+    }
     QFile ico(dir.filePath("app.ico"));
     ok = ok && ico.open(QIODevice::WriteOnly)
          && ico.write(iconFile({appImage(16), appImage(32), appImage(48)})) > 0;

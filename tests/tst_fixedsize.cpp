@@ -1,0 +1,98 @@
+#include "dialog_a.h"
+#include "dialog_c.h"
+#include "dialog_r.h"
+#include "testsupport.h"
+
+#include <memory>
+
+// Run under a real compositor: on Wayland the fixed-size windows may be
+// maximized or put full screen (Qt's own title bar asks for it), take the
+// size the compositor configures without the program being ended, keep
+// the form as designed, and are fixed again once restored.
+class TestFixedSize : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void compositorSized_data();
+    void compositorSized();
+    void cleanupTestCase();
+
+private:
+    std::unique_ptr<Window> main;
+};
+
+void TestFixedSize::initTestCase()
+{
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
+    main = std::make_unique<Window>();
+    main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+}
+
+void TestFixedSize::compositorSized_data()
+{
+    QTest::addColumn<QByteArray>("window");
+    QTest::addColumn<int>("state");
+    for (const char *window : {"MainWindow", "Dialog_C", "Dialog_R", "Dialog_A"}) {
+        QTest::addRow("%s maximized", window) << QByteArray(window) << int(Qt::WindowMaximized);
+        QTest::addRow("%s full screen", window) << QByteArray(window) << int(Qt::WindowFullScreen);
+    }
+}
+
+void TestFixedSize::compositorSized()
+{
+    QFETCH(QByteArray, window);
+    QFETCH(int, state);
+    std::unique_ptr<QDialog> dialog;
+    if (window == "Dialog_C")
+        dialog = std::make_unique<Dialog_C>(main.get());
+    else if (window == "Dialog_R")
+        dialog = std::make_unique<Dialog_R>(main.get());
+    else if (window == "Dialog_A")
+        dialog = std::make_unique<Dialog_A>(main.get());
+    QWidget *w = dialog ? static_cast<QWidget *>(dialog.get()) : main.get();
+    if (dialog) {
+        dialog->open(); // modal over the window, as the Help menu opens it
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    }
+    const QSize fixed = w->size();
+    QWidget *form = dialog ? w : main->centralWidget();
+    QList<QRect> designed;
+    for (QWidget *child : form->findChildren<QWidget *>())
+        designed << child->geometry();
+
+    for (int round = 0; round < 2; ++round) {
+        // What the maximize button of Qt's title bar does.
+        w->windowHandle()->setWindowStates(Qt::WindowStates(state));
+        QTRY_VERIFY(w->windowState() & Qt::WindowStates(state));
+        QTRY_VERIFY(w->width() > fixed.width());
+        QVERIFY(w->height() > fixed.height());
+        QList<QRect> now;
+        for (QWidget *child : form->findChildren<QWidget *>())
+            now << child->geometry();
+        QCOMPARE(now, designed);
+
+        w->windowHandle()->setWindowStates(Qt::WindowNoState);
+        QTRY_COMPARE(w->windowState(), Qt::WindowNoState);
+        QTRY_COMPARE(w->size(), fixed);
+        QCOMPARE(w->minimumSize(), fixed);
+        QCOMPARE(w->maximumSize(), fixed);
+    }
+}
+
+// The compositor ends a client for a bad frame after the fact: one more
+// window that gets configured and drawn shows that the last frames of the
+// windows above were accepted.
+void TestFixedSize::cleanupTestCase()
+{
+    QWidget probe;
+    probe.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&probe));
+    QTRY_VERIFY(probe.windowHandle()->isExposed());
+    main.reset();
+}
+
+YOROZUMI_TEST_MAIN(TestFixedSize)
+#include "tst_fixedsize.moc"
