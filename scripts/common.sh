@@ -16,7 +16,7 @@ QT6_PACKAGES=(qt6-base-dev qt6-base-dev-tools qt6-5compat-dev)
 # tool, the package checkers, and a headless Wayland compositor with the
 # Wayland plugins of both Qt versions.
 TEST_PACKAGES=(clang libclang-rt-14-dev xvfb xauth x11-xserver-utils x11-utils locales
-               libqt5svg5-dev qt6-svg-dev desktop-file-utils appstream dpkg-dev lintian man-db
+               libqt5svg5-dev qt6-svg-dev desktop-file-utils appstream dpkg-dev debhelper lintian man-db
                weston qtwayland5 qt6-wayland)
 
 say() { printf '==> %s\n' "$*"; }

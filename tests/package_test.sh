@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Makes the Debian package with scripts/package and checks it:
+#   package_test.sh <source dir> <version> <Qt major version> [reproducible]
+# With "reproducible", two packages are made from copies at different paths,
+# at least a minute apart, with different time zone, locale and umask, and
+# must be identical, their -dbgsym packages too.
+set -euo pipefail
+source=$1 version=$2 qt=$3 reproducible=${4:-}
+other=$((qt == 5 ? 6 : 5))
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+profile=$([ "$qt" = 6 ] && echo qt6 || true)
+
+# package <copy> <TZ> <locale> <umask>: the .deb files land in <copy>/build/package.
+package() {
+    mkdir -p "$1"
+    tar -C "$source" --exclude=./.git --exclude=./build --exclude='./build-*' -cf - . | tar -C "$1" -xf -
+    (umask "$4" && cd "$1" && TZ=$2 LC_ALL=$3 LANG=$3 DEB_BUILD_PROFILES=$profile scripts/package >/dev/null) \
+        || fail "scripts/package in $1"
+}
+started=$SECONDS
+package "$work/a/src" UTC C.UTF-8 022
+debs=$work/a/src/build/package
+if [ -n "$reproducible" ]; then
+    sleep $((60 - (SECONDS - started) > 0 ? 60 - (SECONDS - started) : 0))
+    package "$work/other/path/yorozumi" Asia/Tokyo ja_JP.UTF-8 002
+    for deb in yorozumi yorozumi-dbgsym; do
+        sums=$(sha256sum "$debs/${deb}_${version}_"*.deb "$work/other/path/yorozumi/build/package/${deb}_${version}_"*.deb)
+        echo "$sums"
+        [ "$(cut -d' ' -f1 <<<"$sums" | uniq | wc -l)" = 1 ] || fail "$deb differs between the two builds"
+    done
+fi
+
+deb=$(ls "$debs"/yorozumi_"$version"_*.deb)
+[ -f "$(ls "$debs"/yorozumi-dbgsym_"$version"_*.deb)" ] || fail "no -dbgsym package"
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package) $(field Version) $(field Section)" = "yorozumi $version utils" ] || fail "control fields"
+grep -q "libqt${qt}widgets${qt}" <<<"$(field Depends)" && ! grep -q "libqt${other}" <<<"$(field Depends)" \
+    || fail "Depends not on Qt $qt alone: $(field Depends)"
+wayland=$([ "$qt" = 6 ] && echo qt6-wayland || echo qtwayland5)
+[ "$(field Recommends)" = "fonts-ipafont-gothic | fonts-noto-cjk, xdg-utils, $wayland" ] \
+    || fail "Recommends: $(field Recommends)"
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" || fail "lintian"
+
+dpkg-deb -x "$deb" "$work/root"
+id=$(basename "$(ls "$work"/root/usr/share/applications/*.desktop)" .desktop)
+icons=share/icons/hicolor
+expected=$(printf '%s\n' bin/yorozumi "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
+    share/man/man1/yorozumi.1.gz share/doc/yorozumi/copyright share/doc/yorozumi/changelog.gz \
+    "$icons/scalable/apps/$id.svg" $(for s in 16 32 48 64 128 256; do echo "$icons/${s}x$s/apps/$id.png"; done) | sort)
+[ "$(cd "$work/root/usr" && find . -type f | sed 's|^\./||' | sort)" = "$expected" ] || fail "the package holds other files"
+needed=$(readelf -d "$work/root/usr/bin/yorozumi")
+grep -q "NEEDED.*libQt${qt}Widgets" <<<"$needed" && ! grep -q "NEEDED.*libQt${other}" <<<"$needed" \
+    || fail "the program does not link Qt $qt alone"
+grep -q 'FLAGS.*BIND_NOW\|FLAGS_1.*NOW' <<<"$needed" || fail "no full RELRO (-z now)"
+grep -q 'Type:.*DYN' <<<"$(readelf -h "$work/root/usr/bin/yorozumi")" || fail "not position-independent"
+sections=$(readelf -S "$work/root/usr/bin/yorozumi")
+grep -q '\.symtab' <<<"$sections" && fail "not stripped"
+grep -q '__stack_chk_fail' <<<"$(readelf --dyn-syms --wide "$work/root/usr/bin/yorozumi")" || fail "no stack protector"
+
+# The packaged program shows its window, of the class the desktop entry names.
+wm=$(grep '^StartupWMClass=' "$work/root/usr/share/applications/$id.desktop" | cut -d= -f2)
+xvfb-run -a sh -c '"$1" 2>/dev/null & for i in $(seq 100); do
+    xwininfo -root -tree | grep "\": (\"" && break; sleep 0.2; done; kill $!' sh "$work/root/usr/bin/yorozumi" \
+    >"$work/windows" 2>&1 || true
+grep -q "\"ヨロズミ\": (\".*\" \"$wm\")" "$work/windows" || fail "no window of class \"$wm\": $(cat "$work/windows")"
+echo "packaged ($(stat -c %s "$deb") bytes), lintian clean, window shown"
