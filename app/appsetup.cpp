@@ -8,25 +8,22 @@
 #include <QApplication>
 #include <QStyle>
 
-void prepareApplication()
+void setHighDpiPolicyBeforeApplication()
 {
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
-    // Qt 6 always scales. In Qt 5 the attribute would override the user's
-    // QT_AUTO_SCREEN_SCALE_FACTOR=0, so it is set only when they say nothing.
-    if (!qEnvironmentVariableIsSet("QT_AUTO_SCREEN_SCALE_FACTOR")
-        && !qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING")
-        && !qEnvironmentVariableIsSet("QT_DEVICE_PIXEL_RATIO"))
-        QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    // Qt 6 always scales. In Qt 5.15 the attribute is one enabler among
+    // Qt's own: QT_AUTO_SCREEN_SCALE_FACTOR=0 or QT_ENABLE_HIGHDPI_SCALING=0
+    // still vetoes it, and QT_SCALE_FACTOR applies on top.
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
 #endif
     // Fractional factors as the screen asks (150 % stays 1.5): text and
-    // rectangles scale alike, so what fits at 96 dpi fits there too.
-    if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR_ROUNDING_POLICY"))
-        QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-            Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    // rectangles scale alike, so what fits at 96 dpi fits there too. A
+    // QT_SCALE_FACTOR_ROUNDING_POLICY of the user's takes precedence.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 }
 
-void setUpApplication()
+void fitApplicationToDesktop()
 {
     // Let the desktop match the window to its entry and icon: the entry's
     // id, and on X11 the window class, whatever the executable is called.

@@ -4,12 +4,13 @@
 // What main() does around the application object, in two steps so that the
 // tests set up their application exactly as the program does.
 
-// Before the QApplication exists: scale the fixed-pixel windows on dense
-// screens, unless the user's own QT_* scaling variables decide.
-void prepareApplication();
+// Before the QApplication exists, since Qt reads it when the application
+// creates its platform integration: scale the fixed-pixel windows on dense
+// screens by the screen's own factor.
+void setHighDpiPolicyBeforeApplication();
 
-// Right after: the desktop id, the Japanese UI font, the form style and the
-// screen-reader names of the combo boxes.
-void setUpApplication();
+// Right after the QApplication exists: the desktop id, the Japanese UI font,
+// the form style and the screen-reader names of the combo boxes.
+void fitApplicationToDesktop();
 
 #endif // APPSETUP_H

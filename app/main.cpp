@@ -5,9 +5,9 @@
 
 int main(int argc, char *argv[])
 {
-    prepareApplication();
+    setHighDpiPolicyBeforeApplication();
     QApplication app(argc, argv);
-    setUpApplication();
+    fitApplicationToDesktop();
     MainWindow window;
     window.show();
     return app.exec();

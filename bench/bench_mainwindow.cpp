@@ -52,9 +52,9 @@ BENCHMARK(BM_keystroke);
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    prepareApplication();
+    setHighDpiPolicyBeforeApplication();
     QApplication app(argc, argv);
-    setUpApplication();
+    fitApplicationToDesktop();
     MainWindow window;
     window.show();
     g_window = &window;

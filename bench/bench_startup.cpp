@@ -69,11 +69,11 @@ int main(int argc, char *argv[])
 
     // The program's own start-up path (see app/main.cpp).
     if (program)
-        prepareApplication();
+        setHighDpiPolicyBeforeApplication();
     QApplication app(argc, argv);
     std::unique_ptr<QMainWindow> window;
     if (program) {
-        setUpApplication();
+        fitApplicationToDesktop();
         window = std::make_unique<MainWindow>();
     } else {
         window = std::make_unique<QMainWindow>();

@@ -48,19 +48,6 @@ const Era *findEra(const char *text) noexcept
 std::int32_t readDigits(const char *text) noexcept
 {
     const auto *p = reinterpret_cast<const unsigned char *>(text);
-    // Leading zeros add nothing; step over them without the arithmetic,
-    // four at a time where possible. Each byte is read only after the one
-    // before it was found to be a '0', never past the terminator.
-    while (p[0] == '0' && p[1] == '0' && p[2] == '0' && p[3] == '0')
-        p += 4;
-    for (;;) {
-        if (p[0] == '0')
-            p += 1;
-        else if (p[0] == 0x82 && p[1] == 0x4F)
-            p += 2;
-        else
-            break;
-    }
     std::int32_t value = 0;
     for (;;) {
         const unsigned c = p[0];

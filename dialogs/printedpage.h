@@ -4,9 +4,9 @@
 class QWidget;
 
 // The dialogs' texts carry fixed colours (#55557f, #cc0000, the link's
-// #0000ff) chosen for a light page. On a dark palette they would all but
-// vanish, so there `page` becomes a light page with dark text, as printed
-// paper is; on a light palette it stays as the desktop draws it.
+// #0000ff) chosen for paper: `page` is drawn as printed paper, dark text on
+// white, whatever the desktop's palette, so that they read on a dark one
+// too.
 void keepPrintedPage(QWidget *page);
 
 #endif // PRINTEDPAGE_H

@@ -1,9 +1,6 @@
 #include "cp932text.h"
 
-#include <QHash>
 #include <QTextCodec>
-
-#include <algorithm>
 
 namespace {
 
@@ -25,24 +22,11 @@ namespace cp932text {
 
 QByteArray fromUnicode(const QString &text)
 {
-    // Most texts are ASCII (months, days, years), which CP932 holds as is.
-    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() - 1u < 0x7Fu; }))
-        return text.toLatin1();
-
-    // The others come again and again (the era names, the years typed): the
-    // round trip below is worth remembering. GUI thread only.
-    static QHash<QString, QByteArray> known;
-    const auto found = known.constFind(text);
-    if (found != known.constEnd())
-        return *found;
-    if (known.size() > 256)
-        known.clear();
-
     // Usual case: the whole text survives the round trip, so no character
     // was dropped or replaced.
     const QByteArray whole = codec()->fromUnicode(text);
     if (!text.contains(QChar(0)) && codec()->toUnicode(whole) == text)
-        return known[text] = whole;
+        return whole;
 
     // Otherwise character by character: what does not come back as itself
     // has no CP932 form of its own.
@@ -59,7 +43,7 @@ QByteArray fromUnicode(const QString &text)
         out += own ? bytes : QByteArray("?");
         i += length;
     }
-    return known[text] = out;
+    return out;
 }
 
 QString toUnicode(const char *bytes)

@@ -54,14 +54,9 @@ ensure_japanese_locale() {
     as_root localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
 }
 
-# configure_once DIR [cmake args...]: configures DIR unless it already is.
-configure_once() {
-    local dir=$1; shift
-    [ -f "$dir/CMakeCache.txt" ] || cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
-}
-
-# configure_build DIR [cmake args...]: configures once, then builds everything.
-configure_build() {
-    configure_once "$@"
-    cmake --build "$1" --parallel "$JOBS"
+# build PRESET [target]: configures with the preset of CMakePresets.json
+# (every time, so that a changed option takes effect) and builds.
+build() {
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1" --parallel "$JOBS" ${2:+--target "$2"}
 }

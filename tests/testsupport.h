@@ -10,14 +10,14 @@
 #include <functional>
 
 // The application is set up by the very functions main() calls.
-#define YOROZUMI_TEST_MAIN(TestClass)                                                              \
-    int main(int argc, char *argv[])                                                                \
-    {                                                                                               \
-        prepareApplication();                                                                       \
-        QApplication app(argc, argv);                                                               \
-        setUpApplication();                                                                         \
-        TestClass test;                                                                             \
-        return QTest::qExec(&test, argc, argv);                                                     \
+#define YOROZUMI_TEST_MAIN(TestClass)                                         \
+    int main(int argc, char *argv[])                                          \
+    {                                                                         \
+        setHighDpiPolicyBeforeApplication();                                  \
+        QApplication app(argc, argv);                                         \
+        fitApplicationToDesktop();                                            \
+        TestClass test;                                                       \
+        return QTest::qExec(&test, argc, argv);                               \
     }
 
 // Inputs 0-7: era, year, month and day of 算出基準日, then of 生年月日.
@@ -64,10 +64,12 @@ struct RecordingTranslator : QTranslator
         seen[context] << QString::fromUtf8(source);
         return QString();
     }
-    QByteArray fingerprint(const QByteArray &context) const // leaves out the distributor a packager names
+    // Leaves out what a packager names and the version, which CMake owns.
+    QByteArray fingerprint(const QByteArray &context) const
     {
         const QString texts = seen.value(context).join('\n').replace(QString(DISTRIBUTOR_URL).toHtmlEscaped(), "@URL@")
-                                  .replace(QString(DISTRIBUTOR_NAME).toHtmlEscaped(), "@NAME@");
+                                  .replace(QString(DISTRIBUTOR_NAME).toHtmlEscaped(), "@NAME@")
+                                  .replace(QStringLiteral("Version " YOROZUMI_VERSION), "Version @VERSION@");
         return QCryptographicHash::hash(texts.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
     }
 };

@@ -15,6 +15,7 @@ private slots:
     void fit();
     void browsers();
     void scale();
+    void fontSize();
 
 private:
     std::vector<std::unique_ptr<QWidget>> forms;
@@ -72,6 +73,10 @@ void TestLook::fit()
             // room to spare shows in the row too.
             QLabel probe(label->text());
             probe.setFont(label->font());
+            QPalette page = probe.palette(); // the same ground as the label
+            for (auto role : {QPalette::Window, QPalette::WindowText})
+                page.setColor(role, label->palette().color(role));
+            probe.setPalette(page);
             probe.resize(label->size() + QSize(0, 40));
             auto ink = [](QWidget *widget) {
                 const QImage image = widget->grab().toImage();
@@ -107,6 +112,24 @@ void TestLook::fit()
         for (int i = 0; i < combo->count(); ++i) // the value is drawn 1 px inside the field
             QVERIFY(room(name + ' ' + combo->itemText(i), fm.horizontalAdvance(combo->itemText(i)), field.width() - 2));
         QVERIFY(room(name + " height", fm.height(), field.height()));
+        const QRect arrow = style->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxArrow, combo);
+        QVERIFY(combo->rect().contains(field));
+        QVERIFY(!field.intersects(arrow));
+        // The widest value ("31", "12", 明治) shows whole: its ink in the
+        // field is as wide as the text.
+        const int current = combo->currentIndex();
+        combo->setCurrentIndex(combo->count() - 1);
+        const QImage image = combo->grab().toImage();
+        combo->setCurrentIndex(current);
+        const qreal dpr = image.devicePixelRatio();
+        int left = image.width(), right = -1;
+        for (int y = int(field.top() * dpr); y < int((field.bottom() + 1) * dpr); ++y)
+            for (int x = int(field.left() * dpr); x < int((field.right() + 1) * dpr); ++x)
+                if (qGray(image.pixel(x, y)) < 128)
+                    left = qMin(left, x), right = qMax(right, x);
+        const QString widest = combo->itemText(combo->count() - 1);
+        QVERIFY2((right - left + 1) / dpr >= fm.tightBoundingRect(widest).width() - 2,
+                 qPrintable(QStringLiteral("%1: %2 cut, %3 of %4 px").arg(name, widest).arg((right - left + 1) / dpr).arg(fm.tightBoundingRect(widest).width())));
     }
 }
 
@@ -126,11 +149,25 @@ void TestLook::browsers()
 // twice the pixels at 192 dpi (the scale an X11 run is told to expect).
 void TestLook::scale()
 {
+    if (!qEnvironmentVariableIsSet("EXPECTED_SCALE"))
+        QSKIP("only the X11 runs know the screen's scale");
     QWidget *w = forms[0].get();
     const double dpr = w->devicePixelRatioF();
-    QCOMPARE(dpr, qEnvironmentVariableIsSet("EXPECTED_SCALE") ? qEnvironmentVariable("EXPECTED_SCALE").toDouble() : dpr);
-    QVERIFY(w->size() == QSize(300, w->findChild<QWidget *>("menuBar")->height() + 343) && w->grab().size() == w->size() * dpr);
-    qInfo("main window: %dx%d logical, %dx%d device pixels", w->width(), w->height(), w->grab().width(), w->grab().height());
+    QCOMPARE(dpr, qEnvironmentVariable("EXPECTED_SCALE").toDouble());
+    QCOMPARE(w->size(), QSize(300, w->findChild<QWidget *>("menuBar")->height() + 343));
+    QCOMPARE(w->grab().size(), w->size() * dpr);
+}
+
+// The UI font is the largest whose line fits the about box's text rows.
+void TestLook::fontSize()
+{
+    const int row = forms[1]->findChild<QLabel *>("label_3")->height();
+    QFont font = QApplication::font();
+    const int pixels = qRound(font.pointSizeF() * 96 / 72);
+    font.setPixelSize(pixels);
+    QVERIFY(QFontMetricsF(font).height() <= row);
+    font.setPixelSize(pixels + 1);
+    QVERIFY(QFontMetricsF(font).height() > row);
 }
 
 YOROZUMI_TEST_MAIN(TestLook)
