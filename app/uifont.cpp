@@ -55,7 +55,7 @@ struct Caption
     int width, pixels; // pixels 0: the application's size
 };
 const Caption kTightest[] = {
-    {"Version 3.3.0", 65, 0},
+    {"Version " YOROZUMI_VERSION, 65, 0},
     {"本アプリケーションは、無償で配布しています。", 212, 0},
     {"「数え年」とは、日本古来から使われてきている数え方で、出生した年を1歳とし、"
      "それ以降は新年を迎えるごとに1歳ずつ加算していく方法のことをいいます。", 700, 12},
