@@ -62,7 +62,7 @@ grep -q '__stack_chk_fail' <<<"$(readelf --dyn-syms --wide "$work/root/usr/bin/y
 # The packaged program shows its window, of the class the desktop entry
 # names, scaled by main() to the screen: 600 pixels wide at 192 dpi.
 wm=$(grep '^StartupWMClass=' "$work/root/usr/share/applications/$id.desktop" | cut -d= -f2)
-xvfb-run -a -s "-screen 0 1920x1200x24 -dpi 192" sh -c 'echo "Xft.dpi: 192" | xrdb -merge; "$1" 2>/dev/null & for i in $(seq 100); do
+xvfb-run -a -s "-noreset -screen 0 1920x1200x24 -dpi 192" sh -c 'echo "Xft.dpi: 192" | xrdb -merge; "$1" 2>/dev/null & for i in $(seq 100); do
     xwininfo -root -tree | grep "\": (\"" && break; sleep 0.2; done; kill $!' sh "$work/root/usr/bin/yorozumi" \
     >"$work/windows" 2>&1 || true
 grep -q "\"ヨロズミ\": (\".*\" \"$wm\")" "$work/windows" || fail "no window of class \"$wm\": $(cat "$work/windows")"
