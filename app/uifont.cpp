@@ -44,17 +44,7 @@ QString installedJapaneseGothic()
     return QString();
 }
 
-// The texts with the least room, drawn for MS UI Gothic's narrow Latin
-// letters and kana, with their widths in the forms: the about box's lines
-// at the application's size, and the longest line of the reference texts
-// at their 9 points (12 pixels) in what their browser leaves beside its
-// scroll bar and margins, so that no line of them wraps.
-struct Caption
-{
-    const char *text;
-    int width, pixels; // pixels 0: the application's size
-};
-const Caption kTightest[] = {
+const UiCaption kTightest[] = {
     {"Version " YOROZUMI_VERSION, 65, 0},
     {"本アプリケーションは、無償で配布しています。", 212, 0},
     {"「数え年」とは、日本古来から使われてきている数え方で、出生した年を1歳とし、"
@@ -62,7 +52,7 @@ const Caption kTightest[] = {
 };
 
 // The caption's width in `font`, at the size the caption is shown in.
-qreal advance(QFont font, const Caption &caption)
+qreal advance(QFont font, const UiCaption &caption)
 {
     if (caption.pixels)
         font.setPixelSize(caption.pixels);
@@ -73,10 +63,15 @@ bool captionsFit(QFont font, int stretch)
 {
     font.setStretch(stretch);
     return std::all_of(std::begin(kTightest), std::end(kTightest),
-                       [&](const Caption &caption) { return advance(font, caption) <= caption.width; });
+                       [&](const UiCaption &caption) { return advance(font, caption) <= caption.width; });
 }
 
 } // namespace
+
+QVector<UiCaption> tightestUiCaptions()
+{
+    return QVector<UiCaption>(std::begin(kTightest), std::end(kTightest));
+}
 
 void useJapaneseUiFont()
 {
@@ -101,7 +96,7 @@ void useJapaneseUiFont()
     // 100 %, then from a step above step down to where the stretched glyphs
     // fit.
     int stretch = 99;
-    for (const Caption &caption : kTightest)
+    for (const UiCaption &caption : kTightest)
         stretch = qMin(stretch, int(100 * caption.width / advance(font, caption)));
     ++stretch;
     while (stretch > 70 && !captionsFit(font, stretch))

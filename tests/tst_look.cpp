@@ -2,6 +2,7 @@
 #include "dialog_c.h"
 #include "dialog_r.h"
 #include "testsupport.h"
+#include "uifont.h"
 
 #include <memory>
 
@@ -16,6 +17,7 @@ private slots:
     void browsers();
     void scale();
     void fontSize();
+    void captions();
 
 private:
     std::vector<std::unique_ptr<QWidget>> forms;
@@ -168,6 +170,35 @@ void TestLook::fontSize()
     QVERIFY(QFontMetricsF(font).height() <= row);
     font.setPixelSize(pixels + 1);
     QVERIFY(QFontMetricsF(font).height() > row);
+}
+
+// The font is fitted to a list of the forms' tightest texts; the list holds
+// what the forms hold, so that an edited form cannot leave the fit
+// measuring an old text.
+void TestLook::captions()
+{
+    auto *browser = forms[2]->findChild<QTextBrowser *>();
+    for (const UiCaption &caption : tightestUiCaptions()) {
+        const QString text = QString::fromUtf8(caption.text);
+        if (caption.pixels == 0) { // a line of the about box, at the application's size
+            QLabel *line = nullptr;
+            for (QLabel *label : forms[1]->findChildren<QLabel *>())
+                if (QTextDocumentFragment::fromHtml(label->text()).toPlainText() == text)
+                    line = label;
+            QVERIFY2(line, qPrintable(text + ": in no label of the about box"));
+            QCOMPARE(line->width(), caption.width);
+            QVERIFY(!line->testAttribute(Qt::WA_SetFont));
+            continue;
+        }
+        // The longest paragraph of the calculation methods, at 9 points.
+        QTextBlock longest;
+        for (QTextBlock b = browser->document()->begin(); b.isValid(); b = b.next())
+            if (!longest.isValid() || b.layout()->lineAt(0).naturalTextWidth() > longest.layout()->lineAt(0).naturalTextWidth())
+                longest = b;
+        QCOMPARE(longest.text(), text);
+        QCOMPARE(longest.charFormat().font().pointSize() * 96 / 72, caption.pixels);
+        QVERIFY(caption.width <= browser->viewport()->width() - 2 * browser->document()->documentMargin());
+    }
 }
 
 YOROZUMI_TEST_MAIN(TestLook)
