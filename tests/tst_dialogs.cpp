@@ -220,7 +220,8 @@ void TestDialogs::paper()
     const auto g = QPalette::ColorGroup(group);
     QCOMPARE(page->palette().color(g, browser ? QPalette::Base : QPalette::Window), QColor(Qt::white));
     QCOMPARE(page->palette().color(g, browser ? QPalette::Text : QPalette::WindowText), QColor(Qt::black));
-    QVERIFY(browser || page->autoFillBackground());
+    if (!browser) // a frame draws no page of its own unless told
+        QVERIFY(page->autoFillBackground());
 }
 
 YOROZUMI_TEST_MAIN(TestDialogs)

@@ -246,9 +246,12 @@ void TestMainWindow::quit_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("focus");
-    for (const char *row : {"menu comboBox", "toolbar comboBox", "Ctrl+E comboBox", "Ctrl+E lineEdit_2", "Ctrl+E lineEdit_4",
-                            "close comboBox"})
-        QTest::newRow(row) << QString(row).section(' ', 0, 0) << QString(row).section(' ', 1);
+    QTest::newRow("menu") << "menu" << "comboBox";
+    QTest::newRow("tool bar") << "toolbar" << "comboBox";
+    QTest::newRow("Ctrl+E in a list") << "Ctrl+E" << "comboBox";
+    QTest::newRow("Ctrl+E in a year") << "Ctrl+E" << "lineEdit_2";
+    QTest::newRow("Ctrl+E in a result") << "Ctrl+E" << "lineEdit_4";
+    QTest::newRow("title bar") << "close" << "comboBox";
 }
 
 void TestMainWindow::quit()
