@@ -4,19 +4,16 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
-# Debian packages needed to build and run the program and its tests.
-BASE_PACKAGES=(cmake ninja-build g++ pkg-config qtbase5-dev qtbase5-dev-tools
-               fonts-ipafont-gothic)
-
-# The second, Qt 6 build (cmake -DQT_MAJOR_VERSION=6).
-QT6_PACKAGES=(qt6-base-dev qt6-base-dev-tools qt6-5compat-dev)
+# What the program needs beside its build dependencies, which debian/control
+# names: a Japanese face for its texts, and dpkg-dev to read the control file.
+BASE_PACKAGES=(dpkg-dev fonts-ipafont-gothic)
 
 # What the tests need beyond building: the fuzzer's clang, a virtual X
 # server with xrdb and xwininfo, the Japanese locale, Qt SVG for the image
 # tool, the package checkers, and a headless Wayland compositor with the
 # Wayland plugins of both Qt versions.
 TEST_PACKAGES=(clang libclang-rt-14-dev xvfb xauth x11-xserver-utils x11-utils locales
-               libqt5svg5-dev qt6-svg-dev desktop-file-utils appstream dpkg-dev debhelper lintian man-db
+               libqt5svg5-dev qt6-svg-dev desktop-file-utils appstream lintian man-db
                weston qtwayland5 qt6-wayland)
 
 say() { printf '==> %s\n' "$*"; }
@@ -34,6 +31,16 @@ ensure_packages() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
         "${missing[@]}"
+}
+
+# ensure_build_deps [profile]: installs what debian/control's Build-Depends
+# name (for the build profile, if given) where anything is missing.
+ensure_build_deps() {
+    DEB_BUILD_PROFILES=${1:-} dpkg-checkbuilddeps "$ROOT/debian/control" >/dev/null 2>&1 && return 0
+    say "installing the build dependencies${1:+ of profile $1}"
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -qq --no-install-recommends \
+        ${1:+-P "$1"} "$ROOT"
 }
 
 as_root() {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the Debian package with scripts/package and checks it:
 #   package_test.sh <source dir> <version> <Qt major version> [reproducible]
-# With "reproducible", two packages are made from copies at different paths,
+# With "reproducible", two packages are made at different paths,
 # at least a minute apart, with different time zone, locale and umask, and
 # must be identical, their -dbgsym packages too.
 set -euo pipefail
@@ -12,21 +12,20 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 profile=$([ "$qt" = 6 ] && echo qt6 || true)
 
-# package <copy> <TZ> <locale> <umask>: the .deb files land in <copy>/build/package.
+# package <dir> <TZ> <locale> <umask>: scripts/package builds in <dir>/src
+# and leaves the .deb files in <dir>.
 package() {
-    mkdir -p "$1"
-    tar -C "$source" --exclude=./.git --exclude=./build --exclude='./build-*' -cf - . | tar -C "$1" -xf -
-    (umask "$4" && cd "$1" && TZ=$2 LC_ALL=$3 LANG=$3 DEB_BUILD_PROFILES=$profile scripts/package >/dev/null) \
-        || fail "scripts/package in $1"
+    (umask "$4" && TZ=$2 LC_ALL=$3 LANG=$3 DEB_BUILD_PROFILES=$profile "$source/scripts/package" "$1" >/dev/null) \
+        || fail "scripts/package $1"
 }
 started=$SECONDS
-package "$work/a/src" UTC C.UTF-8 022
-debs=$work/a/src/build/package
+debs=$work/a
+package "$debs" UTC C.UTF-8 022
 if [ -n "$reproducible" ]; then
     sleep $((60 - (SECONDS - started) > 0 ? 60 - (SECONDS - started) : 0))
-    package "$work/other/path/yorozumi" Asia/Tokyo ja_JP.UTF-8 002
+    package "$work/other/path" Asia/Tokyo ja_JP.UTF-8 002
     for deb in yorozumi yorozumi-dbgsym; do
-        sums=$(sha256sum "$debs/${deb}_${version}_"*.deb "$work/other/path/yorozumi/build/package/${deb}_${version}_"*.deb)
+        sums=$(sha256sum "$debs/${deb}_${version}_"*.deb "$work/other/path/${deb}_${version}_"*.deb)
         echo "$sums"
         [ "$(cut -d' ' -f1 <<<"$sums" | uniq | wc -l)" = 1 ] || fail "$deb differs between the two builds"
     done
@@ -62,7 +61,7 @@ grep -q '__stack_chk_fail' <<<"$(readelf --dyn-syms --wide "$work/root/usr/bin/y
 # The packaged program shows its window, of the class the desktop entry
 # names, scaled by main() to the screen: 600 pixels wide at 192 dpi.
 wm=$(grep '^StartupWMClass=' "$work/root/usr/share/applications/$id.desktop" | cut -d= -f2)
-xvfb-run -a -s "-noreset -screen 0 1920x1200x24 -dpi 192" sh -c 'echo "Xft.dpi: 192" | xrdb -merge; "$1" 2>/dev/null & for i in $(seq 100); do
+"$(dirname "$0")/x11_run.sh" 192 sh -c '"$1" 2>/dev/null & for i in $(seq 100); do
     xwininfo -root -tree | grep "\": (\"" && break; sleep 0.2; done; kill $!' sh "$work/root/usr/bin/yorozumi" \
     >"$work/windows" 2>&1 || true
 grep -q "\"ヨロズミ\": (\".*\" \"$wm\")" "$work/windows" || fail "no window of class \"$wm\": $(cat "$work/windows")"
