@@ -2,12 +2,16 @@
 #define TESTSUPPORT_H
 
 #include "appsetup.h"
+#include "dialog_a.h"
+#include "dialog_c.h"
+#include "dialog_r.h"
 #include "mainwindow.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
 #include <functional>
+#include <memory>
 
 // The application is set up by the very functions main() calls.
 #define YOROZUMI_TEST_MAIN(TestClass)                                         \
@@ -53,6 +57,18 @@ struct Window : MainWindow
     }
     QString results() const { return result(0)->text() + ' ' + result(1)->text() + ' ' + result(2)->text(); }
 };
+
+// A new window or dialog of the named class.
+inline std::unique_ptr<QWidget> makeForm(const QByteArray &name, QWidget *parent = nullptr)
+{
+    if (name == "Dialog_C")
+        return std::make_unique<Dialog_C>(parent);
+    if (name == "Dialog_R")
+        return std::make_unique<Dialog_R>(parent);
+    if (name == "Dialog_A")
+        return std::make_unique<Dialog_A>(parent);
+    return std::make_unique<Window>();
+}
 
 // Translates nothing and remembers every text asked for, per context.
 struct RecordingTranslator : QTranslator

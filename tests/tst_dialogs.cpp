@@ -1,24 +1,4 @@
-#include "dialog_a.h"
-#include "dialog_c.h"
-#include "dialog_r.h"
 #include "testsupport.h"
-
-#include <memory>
-
-namespace {
-
-std::unique_ptr<QWidget> make(const QByteArray &name)
-{
-    if (name == "MainWindow")
-        return std::make_unique<Window>();
-    if (name == "Dialog_C")
-        return std::make_unique<Dialog_C>(nullptr);
-    if (name == "Dialog_R")
-        return std::make_unique<Dialog_R>(nullptr);
-    return std::make_unique<Dialog_A>(nullptr);
-}
-
-} // namespace
 
 class UrlSink : public QObject // stands in for the desktop's web browser
 {
@@ -131,7 +111,7 @@ void TestDialogs::texts()
     QFETCH(int, paragraphs);
     RecordingTranslator translator;
     QCoreApplication::installTranslator(&translator);
-    const auto d = make(dialog);
+    const auto d = makeForm(dialog);
     QCoreApplication::removeTranslator(&translator);
     const QStringList seen = translator.seen.value(dialog);
     QVERIFY2(translator.fingerprint(dialog) == fingerprint, translator.fingerprint(dialog) + ": " + seen.join(" | ").toUtf8());
@@ -213,7 +193,7 @@ void TestDialogs::paper()
     for (auto role : {QPalette::Text, QPalette::WindowText})
         palette.setColor(role, dark ? QColor(0xee, 0xee, 0xee) : Qt::black);
     QApplication::setPalette(palette);
-    const auto d = make(dialog);
+    const auto d = makeForm(dialog);
     QApplication::setPalette(original);
     auto *browser = d->findChild<QTextBrowser *>();
     QWidget *page = browser ? browser->viewport() : d->findChild<QWidget *>("frame");

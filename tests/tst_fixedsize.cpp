@@ -1,9 +1,5 @@
-#include "dialog_a.h"
-#include "dialog_c.h"
-#include "dialog_r.h"
 #include "testsupport.h"
 
-#include <memory>
 
 // Run under a real compositor: on Wayland the fixed-size windows may be
 // maximized or put full screen (Qt's own title bar asks for it), take the
@@ -45,20 +41,15 @@ void TestFixedSize::compositorSized()
 {
     QFETCH(QByteArray, window);
     QFETCH(int, state);
-    std::unique_ptr<QDialog> dialog;
-    if (window == "Dialog_C")
-        dialog = std::make_unique<Dialog_C>(main.get());
-    else if (window == "Dialog_R")
-        dialog = std::make_unique<Dialog_R>(main.get());
-    else if (window == "Dialog_A")
-        dialog = std::make_unique<Dialog_A>(main.get());
-    QWidget *w = dialog ? static_cast<QWidget *>(dialog.get()) : main.get();
-    if (dialog) {
-        dialog->open(); // modal over the window, as the Help menu opens it
-        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    const bool isDialog = window != "MainWindow";
+    const auto dialog = isDialog ? makeForm(window, main.get()) : nullptr;
+    QWidget *w = isDialog ? dialog.get() : main.get();
+    if (isDialog) {
+        static_cast<QDialog *>(w)->open(); // modal over the window, as the Help menu opens it
+        QVERIFY(QTest::qWaitForWindowExposed(w));
     }
     const QSize fixed = w->size();
-    QWidget *form = dialog ? w : main->centralWidget();
+    QWidget *form = isDialog ? w : main->centralWidget();
     QList<QRect> designed;
     for (QWidget *child : form->findChildren<QWidget *>())
         designed << child->geometry();

@@ -1,10 +1,6 @@
-#include "dialog_a.h"
-#include "dialog_c.h"
-#include "dialog_r.h"
 #include "testsupport.h"
 #include "uifont.h"
 
-#include <memory>
 
 class TestLook : public QObject
 {
@@ -34,9 +30,9 @@ private:
 
 void TestLook::initTestCase()
 {
-    auto *w = new Window;
-    for (QWidget *form : std::initializer_list<QWidget *>{w, new Dialog_A(nullptr), new Dialog_C(nullptr), new Dialog_R(nullptr)})
-        forms.emplace_back(form);
+    for (const char *name : {"MainWindow", "Dialog_A", "Dialog_C", "Dialog_R"})
+        forms.push_back(makeForm(name));
+    auto *w = static_cast<Window *>(forms[0].get());
     w->enter(QStringLiteral("令和|8|12|31|平成|2|11|30"));
     QTest::mouseClick(w->button(), Qt::LeftButton);
     const QString dir = SCREENSHOT_DIR "/" + qEnvironmentVariable("SCREENSHOT_VARIANT"); // docs/ takes these
