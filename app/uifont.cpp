@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QStringList>
 
@@ -32,14 +31,14 @@ bool hasFamily(const QString &family)
 #endif
 }
 
-// The name under which this desktop's Qt knows the face: fontconfig gives
-// Japanese names in a Japanese locale ("IPA Pゴシック"), English ones else.
+// Qt knows a face by all of its fontconfig names: "IPAPGothic" finds it in
+// a Japanese locale too, where its first name is "IPA Pゴシック".
 QString installedJapaneseGothic()
 {
     for (const char *candidate : kCandidates) {
         const QString name = QString::fromLatin1(candidate);
         if (hasFamily(name))
-            return QFontInfo(QFont(name)).family();
+            return name;
     }
     return QString();
 }
@@ -92,13 +91,11 @@ void useJapaneseUiFont()
             break;
     }
     font.setPixelSize(pixels);
-    // Advances scale with the stretch: estimate it from one measurement at
-    // 100 %, then from a step above step down to where the stretched glyphs
-    // fit.
-    int stretch = 99;
+    // Advances scale with the stretch: one measurement at 100 % gives it;
+    // step down only where rounding leaves a caption too wide.
+    int stretch = 100;
     for (const UiCaption &caption : kTightest)
         stretch = qMin(stretch, int(100 * caption.width / advance(font, caption)));
-    ++stretch;
     while (stretch > 70 && !captionsFit(font, stretch))
         --stretch;
 
