@@ -12,7 +12,7 @@ namespace model {
 
 struct Date { int year, month, day; };
 
-// Days since 1970-01-01 of a proleptic Gregorian date, and back (H. Hinnant).
+// Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant).
 constexpr std::int64_t days(std::int64_t y, unsigned m, unsigned d)
 {
     y -= m <= 2;
@@ -24,25 +24,13 @@ constexpr std::int64_t days(std::int64_t y, unsigned m, unsigned d)
 
 constexpr std::int64_t days(const Date &d) { return days(d.year, unsigned(d.month), unsigned(d.day)); }
 
-constexpr Date date(std::int64_t z)
-{
-    z += 719468;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const unsigned doe = unsigned(z - era * 146097);
-    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const unsigned mp = (5 * doy + 2) / 153;
-    const unsigned m = mp < 10 ? mp + 3 : mp - 9;
-    return {int(std::int64_t(yoe) + era * 400 + (m <= 2)), int(m), int(doy - (153 * mp + 2) / 5 + 1)};
-}
-
-// A date exists when it survives the round trip through its day number.
+// Thirty days hath September, April, June and November; February has 29
+// in years divisible by 4, except centuries not divisible by 400.
 inline bool exists(const Date &d)
 {
-    if (d.month < 1 || d.month > 12 || d.day < 1 || d.day > 31)
-        return false;
-    const Date back = date(days(d));
-    return back.year == d.year && back.month == d.month && back.day == d.day;
+    const bool leap = d.year % 4 == 0 && (d.year % 100 != 0 || d.year % 400 == 0);
+    const int length = d.month == 2 ? 28 + leap : d.month == 4 || d.month == 6 || d.month == 9 || d.month == 11 ? 30 : 31;
+    return d.month >= 1 && d.month <= 12 && d.day >= 1 && d.day <= length;
 }
 
 // The era calendar as published: first and last day of each era.

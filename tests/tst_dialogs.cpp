@@ -13,196 +13,188 @@ class TestDialogs : public QObject
     Q_OBJECT
 
 private slots:
-    void opens_data();
-    void opens();
-    void texts_data();
-    void texts();
-    void about();
-    void paper_data();
-    void paper();
-};
+    // Every way into each dialog, with every way out: a new modal dialog of the
+    // right kind and size over the window, at the top of its text, gone when
+    // exec() returns, the window as it was.
+    void opens_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QByteArray>("dialog");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("close");
+        const struct { const char *how, *dialog; QSize size; } ways[] = {
+            {"action_C", "Dialog_C", {756, 439}}, {"action_R", "Dialog_R", {564, 259}}, {"action_A", "Dialog_A", {260, 175}},
+            {"toolbar", "Dialog_A", {260, 175}}, {"Ctrl+A", "Dialog_A", {260, 175}}};
+        for (const auto &way : ways)
+            for (const char *close : {"button", "Escape", "title bar"})
+                QTest::addRow("%s, %s", way.how, close) << way.how << QByteArray(way.dialog) << way.size << close;
+    }
 
-// Every way into each dialog, with every way out: a new modal dialog of the
-// right kind and size over the window, at the top of its text, gone when
-// exec() returns, the window as it was.
-void TestDialogs::opens_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<QByteArray>("dialog");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QString>("close");
-    const struct { const char *how, *dialog; QSize size; } ways[] = {
-        {"action_C", "Dialog_C", {756, 439}}, {"action_R", "Dialog_R", {564, 259}}, {"action_A", "Dialog_A", {260, 175}},
-        {"toolbar", "Dialog_A", {260, 175}}, {"Ctrl+A", "Dialog_A", {260, 175}}};
-    for (const auto &way : ways)
-        for (const char *close : {"button", "Escape", "title bar"})
-            QTest::addRow("%s, %s", way.how, close) << way.how << QByteArray(way.dialog) << way.size << close;
-}
-
-void TestDialogs::opens()
-{
-    QFETCH(QString, how);
-    QFETCH(QByteArray, dialog);
-    QFETCH(QSize, size);
-    QFETCH(QString, close);
-    Window w;
-    QVERIFY(showActive(&w));
-    w.enter(QStringLiteral("令和|元|5|1|昭和|６４|1|7"));
-    QTest::mouseClick(w.button(), Qt::LeftButton);
-    const QStringList inputs = w.texts();
-    w.input(0)->setFocus();
-    QByteArray seen;
-    onNextModal([&](QWidget *modal) {
-        seen = modal->metaObject()->className();
-        QCOMPARE(modal->parentWidget(), &w);
-        QVERIFY(modal->isModal());
-        QCOMPARE(modal->size(), size);
-        QCOMPARE(modal->minimumSize(), size);
-        QCOMPARE(modal->maximumSize(), size);
-        QVERIFY(!(modal->windowFlags() & Qt::WindowContextHelpButtonHint));
-        if (auto *browser = modal->findChild<QTextBrowser *>()) { // scrolled away: the next one is new
-            QCOMPARE(browser->verticalScrollBar()->value(), 0);
-            browser->verticalScrollBar()->setValue(browser->verticalScrollBar()->maximum());
-        }
-        if (close == "button")
-            QTest::mouseClick(modal->findChild<QPushButton *>("pushButton"), Qt::LeftButton);
-        else if (close == "Escape")
-            QTest::keyClick(modal, Qt::Key_Escape);
+    void opens()
+    {
+        QFETCH(QString, how);
+        QFETCH(QByteArray, dialog);
+        QFETCH(QSize, size);
+        QFETCH(QString, close);
+        Window w;
+        QVERIFY(showActive(&w));
+        w.enter(QStringLiteral("令和|元|5|1|昭和|６４|1|7"));
+        QTest::mouseClick(w.button(), Qt::LeftButton);
+        const QStringList inputs = w.texts();
+        w.input(0)->setFocus();
+        QByteArray seen;
+        onNextModal([&](QWidget *modal) {
+            seen = modal->metaObject()->className();
+            QCOMPARE(modal->parentWidget(), &w);
+            QVERIFY(modal->isModal());
+            QCOMPARE(modal->size(), size);
+            QCOMPARE(modal->minimumSize(), size);
+            QCOMPARE(modal->maximumSize(), size);
+            QVERIFY(!(modal->windowFlags() & Qt::WindowContextHelpButtonHint));
+            if (auto *browser = modal->findChild<QTextBrowser *>()) { // scrolled away: the next one is new
+                QCOMPARE(browser->verticalScrollBar()->value(), 0);
+                browser->verticalScrollBar()->setValue(browser->verticalScrollBar()->maximum());
+            }
+            if (close == "button")
+                QTest::mouseClick(modal->findChild<QPushButton *>("pushButton"), Qt::LeftButton);
+            else if (close == "Escape")
+                QTest::keyClick(modal, Qt::Key_Escape);
+            else
+                modal->close();
+        });
+        if (how == "toolbar")
+            QTest::mouseClick(w.findChild<QToolBar *>()->widgetForAction(w.findChild<QAction *>("action_A")), Qt::LeftButton);
+        else if (how == "Ctrl+A")
+            QTest::keyClick(w.input(0), Qt::Key_A, Qt::ControlModifier);
         else
-            modal->close();
-    });
-    if (how == "toolbar")
-        QTest::mouseClick(w.findChild<QToolBar *>()->widgetForAction(w.findChild<QAction *>("action_A")), Qt::LeftButton);
-    else if (how == "Ctrl+A")
-        QTest::keyClick(w.input(0), Qt::Key_A, Qt::ControlModifier);
-    else
-        w.findChild<QAction *>(how)->trigger();
-    QCOMPARE(seen, dialog);
-    QVERIFY(w.findChildren<QDialog *>().isEmpty());
-    QCOMPARE(w.texts(), inputs);
-    QVERIFY(w.button()->isEnabled());
-    QCOMPARE(w.results(), QStringLiteral("30 31 30"));
-}
+            w.findChild<QAction *>(how)->trigger();
+        QCOMPARE(seen, dialog);
+        QVERIFY(w.findChildren<QDialog *>().isEmpty());
+        QCOMPARE(w.texts(), inputs);
+        QVERIFY(w.button()->isEnabled());
+        QCOMPARE(w.results(), QStringLiteral("30 31 30"));
+    }
 
-// Every form's texts go through the translation lookup with the class as
-// context and are the approved ones; the reference texts are of their
-// promised size, read-only, in 9-point 'MS UI Gothic' on a Japanese face.
-void TestDialogs::texts_data()
-{
-    QTest::addColumn<QByteArray>("dialog");
-    QTest::addColumn<QByteArray>("fingerprint");
-    QTest::addColumn<int>("lookups");
-    QTest::addColumn<int>("htmlBytes"); // of the reference text; 0: none
-    QTest::addColumn<int>("lineFeeds");
-    QTest::addColumn<int>("paragraphs");
-    QTest::newRow("MainWindow") << QByteArray("MainWindow") << QByteArray("5a1198b44ca6c3fe") << 141 << 0 << 0 << 0;
-    QTest::newRow("Dialog_C") << QByteArray("Dialog_C") << QByteArray("f1b43f1a5523e52a") << 3 << 7751 << 33 << 30;
-    QTest::newRow("Dialog_R") << QByteArray("Dialog_R") << QByteArray("a8fa67158d1494cd") << 3 << 4284 << 18 << 15;
-    QTest::newRow("Dialog_A") << QByteArray("Dialog_A") << QByteArray("ec2fdd765ad099dd") << 7 << 0 << 0 << 0;
-}
+    // Every form's texts go through the translation lookup with the class as
+    // context and are the approved ones; the reference texts are of their
+    // promised size, read-only, in 9-point 'MS UI Gothic' on a Japanese face.
+    void texts_data()
+    {
+        QTest::addColumn<QByteArray>("dialog");
+        QTest::addColumn<QByteArray>("fingerprint");
+        QTest::addColumn<int>("lookups");
+        QTest::addColumn<int>("htmlBytes"); // of the reference text; 0: none
+        QTest::addColumn<int>("lineFeeds");
+        QTest::addColumn<int>("paragraphs");
+        QTest::newRow("MainWindow") << QByteArray("MainWindow") << QByteArray("5a1198b44ca6c3fe") << 141 << 0 << 0 << 0;
+        QTest::newRow("Dialog_C") << QByteArray("Dialog_C") << QByteArray("f1b43f1a5523e52a") << 3 << 7751 << 33 << 30;
+        QTest::newRow("Dialog_R") << QByteArray("Dialog_R") << QByteArray("a8fa67158d1494cd") << 3 << 4284 << 18 << 15;
+        QTest::newRow("Dialog_A") << QByteArray("Dialog_A") << QByteArray("ec2fdd765ad099dd") << 7 << 0 << 0 << 0;
+    }
 
-void TestDialogs::texts()
-{
-    QFETCH(QByteArray, dialog);
-    QFETCH(QByteArray, fingerprint);
-    QFETCH(int, lookups);
-    QFETCH(int, htmlBytes);
-    QFETCH(int, lineFeeds);
-    QFETCH(int, paragraphs);
-    RecordingTranslator translator;
-    QCoreApplication::installTranslator(&translator);
-    const auto d = makeForm(dialog);
-    QCoreApplication::removeTranslator(&translator);
-    const QStringList seen = translator.seen.value(dialog);
-    QVERIFY2(translator.fingerprint(dialog) == fingerprint, translator.fingerprint(dialog) + ": " + seen.join(" | ").toUtf8());
-    QCOMPARE(seen.size(), lookups);
-    if (dialog != "MainWindow") // 閉じる is connected by signature at run time, as the form says
-        QVERIFY(QObject::disconnect(d->findChild<QPushButton *>("pushButton"), SIGNAL(clicked()), d.get(), SLOT(close())));
-    auto *browser = d->findChild<QTextBrowser *>("textBrowser");
-    if (!browser)
-        return;
-    QCOMPARE(seen[1].toUtf8().size(), htmlBytes);
-    QCOMPARE(seen[1].count('\n'), lineFeeds);
-    QVERIFY(browser->isReadOnly());
-    QVERIFY(browser->textInteractionFlags() & Qt::TextSelectableByMouse);
-    QCOMPARE(browser->document()->blockCount(), paragraphs);
-    const QTextCharFormat format = browser->document()->begin().charFormat();
-    QCOMPARE(format.font().family(), QStringLiteral("MS UI Gothic"));
-    QCOMPARE(format.font().pointSize(), 9);
-    QVERIFY(QFontMetrics(format.font()).inFont(QChar(0x6CD5))); // 法: it resolves to a Japanese face
-}
+    void texts()
+    {
+        QFETCH(QByteArray, dialog);
+        QFETCH(QByteArray, fingerprint);
+        QFETCH(int, lookups);
+        QFETCH(int, htmlBytes);
+        QFETCH(int, lineFeeds);
+        QFETCH(int, paragraphs);
+        RecordingTranslator translator;
+        QCoreApplication::installTranslator(&translator);
+        const auto d = makeForm(dialog);
+        QCoreApplication::removeTranslator(&translator);
+        const QStringList seen = translator.seen.value(dialog);
+        QVERIFY2(translator.fingerprint(dialog) == fingerprint, translator.fingerprint(dialog) + ": " + seen.join(" | ").toUtf8());
+        QCOMPARE(seen.size(), lookups);
+        if (dialog != "MainWindow") // 閉じる is connected by signature at run time, as the form says
+            QVERIFY(QObject::disconnect(d->findChild<QPushButton *>("pushButton"), SIGNAL(clicked()), d.get(), SLOT(close())));
+        auto *browser = d->findChild<QTextBrowser *>("textBrowser");
+        if (!browser)
+            return;
+        QCOMPARE(seen[1].toUtf8().size(), htmlBytes);
+        QCOMPARE(seen[1].count('\n'), lineFeeds);
+        QVERIFY(browser->isReadOnly());
+        QVERIFY(browser->textInteractionFlags() & Qt::TextSelectableByMouse);
+        QCOMPARE(browser->document()->blockCount(), paragraphs);
+        const QTextCharFormat format = browser->document()->begin().charFormat();
+        QCOMPARE(format.font().family(), QStringLiteral("MS UI Gothic"));
+        QCOMPARE(format.font().pointSize(), 9);
+        QVERIFY(QFontMetrics(format.font()).inFont(QChar(0x6CD5))); // 法: it resolves to a Japanese face
+    }
 
-// The image with its name for screen readers, the name in bold 12 points,
-// and the link (its look is in the approved text), reached with Tab and
-// followed with Enter to the distributor's site, the box staying open.
-void TestDialogs::about()
-{
-    Dialog_A d(nullptr);
-    auto *image = d.findChild<QLabel *>("label");
-    QCOMPARE(image->text(), QString());
-    // The 32-pixel image, drawn from its companion on a denser screen.
-    const QPixmap pixmap = image->pixmap(Qt::ReturnByValue);
-    const qreal dpr = qApp->devicePixelRatio();
-    QCOMPARE(pixmap.devicePixelRatio(), dpr);
-    QCOMPARE(pixmap.size(), QSize(32, 32) * dpr);
-    const QImage source(dpr > 1 ? ":/resource_images/images/app32@2x.png" : ":/resource_images/images/app32.png");
-    QVERIFY(pixmap.toImage().convertToFormat(QImage::Format_RGB32)
-            == source.scaled(pixmap.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32));
-    QVERIFY(!QAccessible::queryAccessibleInterface(image)->text(QAccessible::Name).isEmpty());
-    const QFont name = d.findChild<QLabel *>("label_2")->font();
-    QVERIFY(name.bold());
-    QCOMPARE(name.pointSize(), 12);
-    UrlSink sink;
-    for (const char *scheme : {"http", "https"})
-        QDesktopServices::setUrlHandler(scheme, &sink, "open");
-    QVERIFY(showActive(&d));
-    d.findChild<QPushButton *>()->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // round to the label
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // on to its link
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    for (const char *scheme : {"http", "https"})
-        QDesktopServices::unsetUrlHandler(scheme);
-    QCOMPARE(sink.opened, QList<QUrl>{QUrl(DISTRIBUTOR_URL)});
-    QVERIFY(d.isVisible());
-}
+    // The image with its name for screen readers, the name in bold 12 points,
+    // and the link (its look is in the approved text), reached with Tab and
+    // followed with Enter to the distributor's site, the box staying open.
+    void about()
+    {
+        Dialog_A d(nullptr);
+        auto *image = d.findChild<QLabel *>("label");
+        QCOMPARE(image->text(), QString());
+        // The 32-pixel image, drawn from its companion on a denser screen.
+        const QPixmap pixmap = image->pixmap(Qt::ReturnByValue);
+        const qreal dpr = qApp->devicePixelRatio();
+        QCOMPARE(pixmap.devicePixelRatio(), dpr);
+        QCOMPARE(pixmap.size(), QSize(32, 32) * dpr);
+        const QImage source(dpr > 1 ? ":/resource_images/images/app32@2x.png" : ":/resource_images/images/app32.png");
+        QVERIFY(pixmap.toImage().convertToFormat(QImage::Format_RGB32)
+                == source.scaled(pixmap.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32));
+        QVERIFY(!QAccessible::queryAccessibleInterface(image)->text(QAccessible::Name).isEmpty());
+        const QFont name = d.findChild<QLabel *>("label_2")->font();
+        QVERIFY(name.bold());
+        QCOMPARE(name.pointSize(), 12);
+        UrlSink sink;
+        for (const char *scheme : {"http", "https"})
+            QDesktopServices::setUrlHandler(scheme, &sink, "open");
+        QVERIFY(showActive(&d));
+        d.findChild<QPushButton *>()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // round to the label
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // on to its link
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        for (const char *scheme : {"http", "https"})
+            QDesktopServices::unsetUrlHandler(scheme);
+        QCOMPARE(sink.opened, QList<QUrl>{QUrl(DISTRIBUTOR_URL)});
+        QVERIFY(d.isVisible());
+    }
 
-// The text pages are printed paper, dark on white, whatever the desktop's
-// palette and whether or not the dialog is active.
-void TestDialogs::paper_data()
-{
-    QTest::addColumn<QByteArray>("dialog");
-    QTest::addColumn<bool>("dark");
-    QTest::addColumn<int>("group");
-    const struct { const char *name; QPalette::ColorGroup group; } groups[] = {
-        {"active", QPalette::Active}, {"inactive", QPalette::Inactive}, {"disabled", QPalette::Disabled}};
-    for (const char *dialog : {"Dialog_C", "Dialog_R", "Dialog_A"})
-        for (bool dark : {false, true})
-            for (const auto &g : groups)
-                QTest::addRow("%s, %s palette, %s", dialog, dark ? "dark" : "light", g.name)
-                    << QByteArray(dialog) << dark << int(g.group);
-}
+    // The text pages are printed paper, dark on white, whatever the desktop's
+    // palette and whether or not the dialog is active.
+    void paper_data()
+    {
+        QTest::addColumn<QByteArray>("dialog");
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<int>("group");
+        const struct { const char *name; QPalette::ColorGroup group; } groups[] = {
+            {"active", QPalette::Active}, {"inactive", QPalette::Inactive}, {"disabled", QPalette::Disabled}};
+        for (const char *dialog : {"Dialog_C", "Dialog_R", "Dialog_A"})
+            for (bool dark : {false, true})
+                for (const auto &g : groups)
+                    QTest::addRow("%s, %s palette, %s", dialog, dark ? "dark" : "light", g.name)
+                        << QByteArray(dialog) << dark << int(g.group);
+    }
 
-void TestDialogs::paper()
-{
-    QFETCH(QByteArray, dialog);
-    QFETCH(bool, dark);
-    QFETCH(int, group);
-    const QPalette original = QApplication::palette();
-    QPalette palette(dark ? QColor(0x35, 0x35, 0x35) : QColor(0xef, 0xef, 0xef));
-    palette.setColor(QPalette::Base, dark ? QColor(0x2a, 0x2a, 0x2a) : Qt::white);
-    for (auto role : {QPalette::Text, QPalette::WindowText})
-        palette.setColor(role, dark ? QColor(0xee, 0xee, 0xee) : Qt::black);
-    QApplication::setPalette(palette);
-    const auto d = makeForm(dialog);
-    QApplication::setPalette(original);
-    auto *browser = d->findChild<QTextBrowser *>();
-    QWidget *page = browser ? browser->viewport() : d->findChild<QWidget *>("frame");
-    const auto g = QPalette::ColorGroup(group);
-    QCOMPARE(page->palette().color(g, browser ? QPalette::Base : QPalette::Window), QColor(Qt::white));
-    QCOMPARE(page->palette().color(g, browser ? QPalette::Text : QPalette::WindowText), QColor(Qt::black));
-    if (!browser) // a frame draws no page of its own unless told
-        QVERIFY(page->autoFillBackground());
-}
+    void paper()
+    {
+        QFETCH(QByteArray, dialog);
+        QFETCH(bool, dark);
+        QFETCH(int, group);
+        const QPalette original = QApplication::palette();
+        QPalette palette(dark ? QColor(0x35, 0x35, 0x35) : QColor(0xef, 0xef, 0xef));
+        palette.setColor(QPalette::Base, dark ? QColor(0x2a, 0x2a, 0x2a) : Qt::white);
+        for (auto role : {QPalette::Text, QPalette::WindowText})
+            palette.setColor(role, dark ? QColor(0xee, 0xee, 0xee) : Qt::black);
+        QApplication::setPalette(palette);
+        const auto d = makeForm(dialog);
+        QApplication::setPalette(original);
+        auto *browser = d->findChild<QTextBrowser *>();
+        QWidget *page = browser ? browser->viewport() : d->findChild<QWidget *>("frame");
+        const auto g = QPalette::ColorGroup(group);
+        QCOMPARE(page->palette().color(g, browser ? QPalette::Base : QPalette::Window), QColor(Qt::white));
+        QCOMPARE(page->palette().color(g, browser ? QPalette::Text : QPalette::WindowText), QColor(Qt::black));
+        if (!browser) // a frame draws no page of its own unless told
+            QVERIFY(page->autoFillBackground());
+    }
+};
 
 YOROZUMI_TEST_MAIN(TestDialogs)
 #include "tst_dialogs.moc"

@@ -7,13 +7,174 @@ class TestLook : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void fit_data();
-    void fit();
-    void browsers();
-    void scale();
-    void fontSize();
-    void captions();
+    void initTestCase()
+    {
+        for (const char *name : {"MainWindow", "Dialog_A", "Dialog_C", "Dialog_R"})
+            forms.push_back(makeForm(name));
+        auto *w = static_cast<Window *>(forms[0].get());
+        w->enter(QStringLiteral("令和|8|12|31|平成|2|11|30"));
+        QTest::mouseClick(w->button(), Qt::LeftButton);
+        const QString dir = SCREENSHOT_DIR "/" + qEnvironmentVariable("SCREENSHOT_VARIANT"); // docs/ takes these
+        QDir().mkpath(dir);
+        for (auto &form : forms) {
+            form->show();
+            QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+            QVERIFY(form->grab().save(dir + '/' + form->objectName().toLower() + ".png"));
+        }
+        const QFont font = QApplication::font();
+        qInfo("face %s, %.2f pt (%d px), stretch %d", qPrintable(QFontInfo(font).family()), font.pointSizeF(),
+              QFontInfo(font).pixelSize(), font.stretch());
+    }
+
+    void fit_data()
+    {
+        QTest::addColumn<QObject *>("widget");
+        for (auto &form : forms)
+            for (QWidget *child : form->findChildren<QWidget *>(QRegularExpression("^(label|pushButton|groupBox|comboBox)")))
+                QTest::addRow("%s %s", qPrintable(form->objectName()), qPrintable(child->objectName())) << static_cast<QObject *>(child);
+    }
+
+    void fit()
+    {
+        QFETCH(QObject *, widget);
+        auto *w = static_cast<QWidget *>(widget);
+        const QString name = w->window()->objectName() + ' ' + w->objectName();
+        const QFontMetrics fm(w->font());
+        QStyle *style = w->style();
+        if (auto *label = qobject_cast<QLabel *>(w)) {
+            if (label->text().isEmpty())
+                return;
+            QVERIFY(room(name + " width", label->sizeHint().width(), label->width()));
+            if (label->testAttribute(Qt::WA_SetFont)) {
+                // A font of its own, too tall for its row: all the ink it has with
+                // room to spare shows in the row too.
+                QLabel probe(label->text());
+                probe.setFont(label->font());
+                QPalette page = probe.palette(); // the same ground as the label
+                for (auto role : {QPalette::Window, QPalette::WindowText})
+                    page.setColor(role, label->palette().color(role));
+                probe.setPalette(page);
+                probe.resize(label->size() + QSize(0, 40));
+                auto ink = [](QWidget *widget) {
+                    const QImage image = widget->grab().toImage();
+                    int dark = 0;
+                    for (int y = 0; y < image.height(); ++y)
+                        for (int x = 0; x < image.width(); ++x)
+                            dark += qGray(image.pixel(x, y)) < 128;
+                    return dark;
+                };
+                QCOMPARE(ink(label), ink(&probe));
+            } else { // the whole line, descenders and underline included
+                QVERIFY(room(name + " height", label->sizeHint().height(), label->height()));
+                QVERIFY(room(name + " underline", fm.ascent() + fm.underlinePos() + fm.lineWidth(), label->height()));
+            }
+        } else if (auto *button = qobject_cast<QPushButton *>(w)) {
+            QStyleOptionButton opt;
+            opt.initFrom(button);
+            const QRect contents = style->subElementRect(QStyle::SE_PushButtonContents, &opt, button);
+            const QSize icon = button->icon().isNull() ? QSize() : button->iconSize() + QSize(4, 0);
+            QVERIFY(room(name + " width", fm.horizontalAdvance(button->text()) + icon.width(), contents.width()));
+            QVERIFY(room(name + " height", qMax(fm.height(), icon.height()), contents.height()));
+        } else if (auto *box = qobject_cast<QGroupBox *>(w)) { // the title, above the first row inside
+            QStyleOptionGroupBox opt;
+            opt.initFrom(box);
+            opt.subControls = QStyle::SC_GroupBoxLabel;
+            const QRect title = style->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, box);
+            QVERIFY(room(name + " title width", title.left() + fm.horizontalAdvance(box->title()), box->width()));
+            QVERIFY(room(name + " title height", title.top() + fm.height(), box->childrenRect().top()));
+        } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+            QStyleOptionComboBox opt;
+            opt.initFrom(combo);
+            const QRect field = style->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, combo);
+            for (int i = 0; i < combo->count(); ++i) // the value is drawn 1 px inside the field
+                QVERIFY(room(name + ' ' + combo->itemText(i), fm.horizontalAdvance(combo->itemText(i)), field.width() - 2));
+            QVERIFY(room(name + " height", fm.height(), field.height()));
+            const QRect arrow = style->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxArrow, combo);
+            QVERIFY(combo->rect().contains(field));
+            QVERIFY(!field.intersects(arrow));
+            // The widest value ("31", "12", 明治) shows whole: its ink in the
+            // field is as wide as the text.
+            const int current = combo->currentIndex();
+            combo->setCurrentIndex(combo->count() - 1);
+            const QImage image = combo->grab().toImage();
+            combo->setCurrentIndex(current);
+            const qreal dpr = image.devicePixelRatio();
+            int left = image.width(), right = -1;
+            for (int y = int(field.top() * dpr); y < int((field.bottom() + 1) * dpr); ++y)
+                for (int x = int(field.left() * dpr); x < int((field.right() + 1) * dpr); ++x)
+                    if (qGray(image.pixel(x, y)) < 128)
+                        left = qMin(left, x), right = qMax(right, x);
+            const QString widest = combo->itemText(combo->count() - 1);
+            QVERIFY2((right - left + 1) / dpr >= fm.tightBoundingRect(widest).width() - 2,
+                     qPrintable(QStringLiteral("%1: %2 cut, %3 of %4 px").arg(name, widest).arg((right - left + 1) / dpr).arg(fm.tightBoundingRect(widest).width())));
+        }
+    }
+
+    // The reference texts keep one line per paragraph, as they were set.
+    void browsers()
+    {
+        qInfo("tightest fit: %s, %d px to spare", qPrintable(tightest), leastRoom);
+        for (int i : {2, 3}) {
+            auto *browser = forms[size_t(i)]->findChild<QTextBrowser *>();
+            for (QTextBlock b = browser->document()->begin(); b.isValid(); b = b.next())
+                QVERIFY2(b.layout()->lineCount() == 1, qPrintable("wraps: " + b.text()));
+            qInfo("%s: scroll range %d px", qPrintable(forms[size_t(i)]->objectName()), browser->verticalScrollBar()->maximum());
+        }
+    }
+
+    // On a dense screen the window is scaled as a whole: the same logical size,
+    // twice the pixels at 192 dpi (the scale an X11 run is told to expect).
+    void scale()
+    {
+        if (!qEnvironmentVariableIsSet("EXPECTED_SCALE"))
+            QSKIP("only the X11 runs know the screen's scale");
+        QWidget *w = forms[0].get();
+        const double dpr = w->devicePixelRatioF();
+        QCOMPARE(dpr, qEnvironmentVariable("EXPECTED_SCALE").toDouble());
+        QCOMPARE(w->size(), QSize(300, w->findChild<QWidget *>("menuBar")->height() + 343));
+        QCOMPARE(w->grab().size(), w->size() * dpr);
+    }
+
+    // The UI font is the largest whose line fits the about box's text rows.
+    void fontSize()
+    {
+        const int row = forms[1]->findChild<QLabel *>("label_3")->height();
+        QFont font = QApplication::font();
+        const int pixels = qRound(font.pointSizeF() * 96 / 72);
+        font.setPixelSize(pixels);
+        QVERIFY(QFontMetricsF(font).height() <= row);
+        font.setPixelSize(pixels + 1);
+        QVERIFY(QFontMetricsF(font).height() > row);
+    }
+
+    // The font is fitted to a list of the forms' tightest texts; the list holds
+    // what the forms hold, so that an edited form cannot leave the fit
+    // measuring an old text.
+    void captions()
+    {
+        auto *browser = forms[2]->findChild<QTextBrowser *>();
+        for (const UiCaption &caption : tightestUiCaptions()) {
+            const QString text = QString::fromUtf8(caption.text);
+            if (caption.pixels == 0) { // a line of the about box, at the application's size
+                QLabel *line = nullptr;
+                for (QLabel *label : forms[1]->findChildren<QLabel *>())
+                    if (QTextDocumentFragment::fromHtml(label->text()).toPlainText() == text)
+                        line = label;
+                QVERIFY2(line, qPrintable(text + ": in no label of the about box"));
+                QCOMPARE(line->width(), caption.width);
+                QVERIFY(!line->testAttribute(Qt::WA_SetFont));
+                continue;
+            }
+            // The longest paragraph of the calculation methods, at 9 points.
+            QTextBlock longest;
+            for (QTextBlock b = browser->document()->begin(); b.isValid(); b = b.next())
+                if (!longest.isValid() || b.layout()->lineAt(0).naturalTextWidth() > longest.layout()->lineAt(0).naturalTextWidth())
+                    longest = b;
+            QCOMPARE(longest.text(), text);
+            QCOMPARE(longest.charFormat().font().pointSize() * 96 / 72, caption.pixels);
+            QVERIFY(caption.width <= browser->viewport()->width() - 2 * browser->document()->documentMargin());
+        }
+    }
 
 private:
     std::vector<std::unique_ptr<QWidget>> forms;
@@ -27,175 +188,6 @@ private:
         return needed <= available;
     }
 };
-
-void TestLook::initTestCase()
-{
-    for (const char *name : {"MainWindow", "Dialog_A", "Dialog_C", "Dialog_R"})
-        forms.push_back(makeForm(name));
-    auto *w = static_cast<Window *>(forms[0].get());
-    w->enter(QStringLiteral("令和|8|12|31|平成|2|11|30"));
-    QTest::mouseClick(w->button(), Qt::LeftButton);
-    const QString dir = SCREENSHOT_DIR "/" + qEnvironmentVariable("SCREENSHOT_VARIANT"); // docs/ takes these
-    QDir().mkpath(dir);
-    for (auto &form : forms) {
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        QVERIFY(form->grab().save(dir + '/' + form->objectName().toLower() + ".png"));
-    }
-    const QFont font = QApplication::font();
-    qInfo("face %s, %.2f pt (%d px), stretch %d", qPrintable(QFontInfo(font).family()), font.pointSizeF(),
-          QFontInfo(font).pixelSize(), font.stretch());
-}
-
-void TestLook::fit_data()
-{
-    QTest::addColumn<QObject *>("widget");
-    for (auto &form : forms)
-        for (QWidget *child : form->findChildren<QWidget *>(QRegularExpression("^(label|pushButton|groupBox|comboBox)")))
-            QTest::addRow("%s %s", qPrintable(form->objectName()), qPrintable(child->objectName())) << static_cast<QObject *>(child);
-}
-
-void TestLook::fit()
-{
-    QFETCH(QObject *, widget);
-    auto *w = static_cast<QWidget *>(widget);
-    const QString name = w->window()->objectName() + ' ' + w->objectName();
-    const QFontMetrics fm(w->font());
-    QStyle *style = w->style();
-    if (auto *label = qobject_cast<QLabel *>(w)) {
-        if (label->text().isEmpty())
-            return;
-        QVERIFY(room(name + " width", label->sizeHint().width(), label->width()));
-        if (label->testAttribute(Qt::WA_SetFont)) {
-            // A font of its own, too tall for its row: all the ink it has with
-            // room to spare shows in the row too.
-            QLabel probe(label->text());
-            probe.setFont(label->font());
-            QPalette page = probe.palette(); // the same ground as the label
-            for (auto role : {QPalette::Window, QPalette::WindowText})
-                page.setColor(role, label->palette().color(role));
-            probe.setPalette(page);
-            probe.resize(label->size() + QSize(0, 40));
-            auto ink = [](QWidget *widget) {
-                const QImage image = widget->grab().toImage();
-                int dark = 0;
-                for (int y = 0; y < image.height(); ++y)
-                    for (int x = 0; x < image.width(); ++x)
-                        dark += qGray(image.pixel(x, y)) < 128;
-                return dark;
-            };
-            QCOMPARE(ink(label), ink(&probe));
-        } else { // the whole line, descenders and underline included
-            QVERIFY(room(name + " height", label->sizeHint().height(), label->height()));
-            QVERIFY(room(name + " underline", fm.ascent() + fm.underlinePos() + fm.lineWidth(), label->height()));
-        }
-    } else if (auto *button = qobject_cast<QPushButton *>(w)) {
-        QStyleOptionButton opt;
-        opt.initFrom(button);
-        const QRect contents = style->subElementRect(QStyle::SE_PushButtonContents, &opt, button);
-        const QSize icon = button->icon().isNull() ? QSize() : button->iconSize() + QSize(4, 0);
-        QVERIFY(room(name + " width", fm.horizontalAdvance(button->text()) + icon.width(), contents.width()));
-        QVERIFY(room(name + " height", qMax(fm.height(), icon.height()), contents.height()));
-    } else if (auto *box = qobject_cast<QGroupBox *>(w)) { // the title, above the first row inside
-        QStyleOptionGroupBox opt;
-        opt.initFrom(box);
-        opt.subControls = QStyle::SC_GroupBoxLabel;
-        const QRect title = style->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, box);
-        QVERIFY(room(name + " title width", title.left() + fm.horizontalAdvance(box->title()), box->width()));
-        QVERIFY(room(name + " title height", title.top() + fm.height(), box->childrenRect().top()));
-    } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
-        QStyleOptionComboBox opt;
-        opt.initFrom(combo);
-        const QRect field = style->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, combo);
-        for (int i = 0; i < combo->count(); ++i) // the value is drawn 1 px inside the field
-            QVERIFY(room(name + ' ' + combo->itemText(i), fm.horizontalAdvance(combo->itemText(i)), field.width() - 2));
-        QVERIFY(room(name + " height", fm.height(), field.height()));
-        const QRect arrow = style->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxArrow, combo);
-        QVERIFY(combo->rect().contains(field));
-        QVERIFY(!field.intersects(arrow));
-        // The widest value ("31", "12", 明治) shows whole: its ink in the
-        // field is as wide as the text.
-        const int current = combo->currentIndex();
-        combo->setCurrentIndex(combo->count() - 1);
-        const QImage image = combo->grab().toImage();
-        combo->setCurrentIndex(current);
-        const qreal dpr = image.devicePixelRatio();
-        int left = image.width(), right = -1;
-        for (int y = int(field.top() * dpr); y < int((field.bottom() + 1) * dpr); ++y)
-            for (int x = int(field.left() * dpr); x < int((field.right() + 1) * dpr); ++x)
-                if (qGray(image.pixel(x, y)) < 128)
-                    left = qMin(left, x), right = qMax(right, x);
-        const QString widest = combo->itemText(combo->count() - 1);
-        QVERIFY2((right - left + 1) / dpr >= fm.tightBoundingRect(widest).width() - 2,
-                 qPrintable(QStringLiteral("%1: %2 cut, %3 of %4 px").arg(name, widest).arg((right - left + 1) / dpr).arg(fm.tightBoundingRect(widest).width())));
-    }
-}
-
-// The reference texts keep one line per paragraph, as they were set.
-void TestLook::browsers()
-{
-    qInfo("tightest fit: %s, %d px to spare", qPrintable(tightest), leastRoom);
-    for (int i : {2, 3}) {
-        auto *browser = forms[size_t(i)]->findChild<QTextBrowser *>();
-        for (QTextBlock b = browser->document()->begin(); b.isValid(); b = b.next())
-            QVERIFY2(b.layout()->lineCount() == 1, qPrintable("wraps: " + b.text()));
-        qInfo("%s: scroll range %d px", qPrintable(forms[size_t(i)]->objectName()), browser->verticalScrollBar()->maximum());
-    }
-}
-
-// On a dense screen the window is scaled as a whole: the same logical size,
-// twice the pixels at 192 dpi (the scale an X11 run is told to expect).
-void TestLook::scale()
-{
-    if (!qEnvironmentVariableIsSet("EXPECTED_SCALE"))
-        QSKIP("only the X11 runs know the screen's scale");
-    QWidget *w = forms[0].get();
-    const double dpr = w->devicePixelRatioF();
-    QCOMPARE(dpr, qEnvironmentVariable("EXPECTED_SCALE").toDouble());
-    QCOMPARE(w->size(), QSize(300, w->findChild<QWidget *>("menuBar")->height() + 343));
-    QCOMPARE(w->grab().size(), w->size() * dpr);
-}
-
-// The UI font is the largest whose line fits the about box's text rows.
-void TestLook::fontSize()
-{
-    const int row = forms[1]->findChild<QLabel *>("label_3")->height();
-    QFont font = QApplication::font();
-    const int pixels = qRound(font.pointSizeF() * 96 / 72);
-    font.setPixelSize(pixels);
-    QVERIFY(QFontMetricsF(font).height() <= row);
-    font.setPixelSize(pixels + 1);
-    QVERIFY(QFontMetricsF(font).height() > row);
-}
-
-// The font is fitted to a list of the forms' tightest texts; the list holds
-// what the forms hold, so that an edited form cannot leave the fit
-// measuring an old text.
-void TestLook::captions()
-{
-    auto *browser = forms[2]->findChild<QTextBrowser *>();
-    for (const UiCaption &caption : tightestUiCaptions()) {
-        const QString text = QString::fromUtf8(caption.text);
-        if (caption.pixels == 0) { // a line of the about box, at the application's size
-            QLabel *line = nullptr;
-            for (QLabel *label : forms[1]->findChildren<QLabel *>())
-                if (QTextDocumentFragment::fromHtml(label->text()).toPlainText() == text)
-                    line = label;
-            QVERIFY2(line, qPrintable(text + ": in no label of the about box"));
-            QCOMPARE(line->width(), caption.width);
-            QVERIFY(!line->testAttribute(Qt::WA_SetFont));
-            continue;
-        }
-        // The longest paragraph of the calculation methods, at 9 points.
-        QTextBlock longest;
-        for (QTextBlock b = browser->document()->begin(); b.isValid(); b = b.next())
-            if (!longest.isValid() || b.layout()->lineAt(0).naturalTextWidth() > longest.layout()->lineAt(0).naturalTextWidth())
-                longest = b;
-        QCOMPARE(longest.text(), text);
-        QCOMPARE(longest.charFormat().font().pointSize() * 96 / 72, caption.pixels);
-        QVERIFY(caption.width <= browser->viewport()->width() - 2 * browser->document()->documentMargin());
-    }
-}
 
 YOROZUMI_TEST_MAIN(TestLook)
 #include "tst_look.moc"

@@ -3,401 +3,342 @@
 class TestMainWindow : public QObject
 {
     Q_OBJECT
+    Window *w = nullptr;
 
 private slots:
-    void init();
-    void cleanup();
-    void startUp();
-    void ages_data();
-    void ages();
-    void keystrokes_data();
-    void keystrokes();
-    void tabOrder_data();
-    void tabOrder();
-    void selectAll_data();
-    void selectAll();
-    void badText_data();
-    void badText();
-    void connectionsBySignature();
-    void quit_data();
-    void quit();
-    void images_data();
-    void images();
-    void inputMethod_data();
-    void inputMethod();
-    void accessibleNames();
-
-private:
-    Window *w = nullptr;
-};
-
-void TestMainWindow::init()
-{
-    w = new Window;
-    QVERIFY(showActive(w));
-}
-
-void TestMainWindow::cleanup()
-{
-    delete w;
-}
-
-// What main() sets up before the window is built, and the window's start.
-void TestMainWindow::startUp()
-{
-    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral(YOROZUMI_APP_ID));
-    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Yorozumi")); // the window class
-    QVERIFY(QApplication::style()->inherits("FormStyle"));
-    const QFont font = QApplication::font();
-    QVERIFY(QFontDatabase().writingSystems(QFontInfo(font).family()).contains(QFontDatabase::Japanese));
-    QCOMPARE(QFont::substitute(QStringLiteral("MS UI Gothic")).toLower(), font.family().toLower());
-    QVERIFY(font.stretch() < 100); // condensed to fit, as measured
-#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
-    QVERIFY(QCoreApplication::testAttribute(Qt::AA_EnableHighDpiScaling));
-#endif
-    // The window as built: nothing chosen, nothing shown, fixed in size.
-    QCOMPARE(w->texts(), QString("西暦||1|1|西暦||1|1").split('|'));
-    QVERIFY(!w->button()->isEnabled());
-    QCOMPARE(w->results(), QStringLiteral("  "));
-    const QSize size(300, w->menuBar()->height() + 343);
-    QCOMPARE(w->size(), size);
-    QCOMPARE(w->minimumSize(), size);
-    QCOMPARE(w->maximumSize(), size);
-    for (int i = 0; i < 3; ++i)
-        QVERIFY(w->result(i)->isReadOnly());
-    // Month and day lists count up from 1; each list shows whole.
-    for (int i : {0, 2, 3, 4, 6, 7}) {
-        auto *box = static_cast<QComboBox *>(w->input(i));
-        const int count = i % 4 == 0 ? 6 : i % 4 == 2 ? 12 : 31;
-        QCOMPARE(box->count(), count);
-        QCOMPARE(box->maxVisibleItems(), i % 4 == 0 ? 10 : count);
-        QVERIFY(!box->isEditable());
-        for (int k = 0; i % 4 && k < count; ++k)
-            QCOMPARE(box->itemText(k), QString::number(k + 1));
+    void init()
+    {
+        w = new Window;
+        QVERIFY(showActive(w));
     }
-}
 
-void TestMainWindow::ages_data()
-{
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("ages");
-    QTest::newRow("day before the birthday") << "西暦|2020|6|14|西暦|1990|6|15" << "30 31 29";
-    QTest::newRow("largest values") << "西暦|9999|12|31|西暦|元|1|1" << "9999 9999 9998";
-    QTest::newRow("full-width year and 元") << "令和|２|2|29|昭和|元|12|25" << "93 95 93";
-}
+    void cleanup() { delete w; }
 
-void TestMainWindow::ages()
-{
-    QFETCH(QString, entry);
-    QFETCH(QString, ages);
-    w->enter(entry);
-    QVERIFY(w->button()->isEnabled());
-    QCOMPARE(w->results(), QStringLiteral("  "));
-    QTest::mouseClick(w->button(), Qt::LeftButton);
-    QCOMPARE(w->results(), ages);
-    for (int i = 0; i < 8; ++i) // choosing what is already there changes nothing
-        w->set(i, w->texts()[i]);
-    QCOMPARE(w->results(), ages);
-    for (int i = 0; i < 8; ++i) { // any other change, to a good entry too, empties them
+    // What main() sets up before the window is built, and the window's start.
+    void startUp()
+    {
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral(YOROZUMI_APP_ID));
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Yorozumi")); // the window class
+        QVERIFY(QApplication::style()->inherits("FormStyle"));
+        const QFont font = QApplication::font();
+        QVERIFY(QFontDatabase().writingSystems(QFontInfo(font).family()).contains(QFontDatabase::Japanese));
+        QCOMPARE(QFont::substitute(QStringLiteral("MS UI Gothic")).toLower(), font.family().toLower());
+        QVERIFY(font.stretch() < 100); // condensed to fit, as measured
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+        QVERIFY(QCoreApplication::testAttribute(Qt::AA_EnableHighDpiScaling));
+#endif
+        // The window as built: nothing chosen, nothing shown, fixed in size.
+        QCOMPARE(w->texts(), QString("西暦||1|1|西暦||1|1").split('|'));
+        QVERIFY(!w->button()->isEnabled());
+        QCOMPARE(w->results(), QStringLiteral("  "));
+        const QSize size(300, w->menuBar()->height() + 343);
+        QCOMPARE(w->size(), size);
+        QCOMPARE(w->minimumSize(), size);
+        QCOMPARE(w->maximumSize(), size);
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(w->result(i)->isReadOnly());
+        // Month and day lists count up from 1; each list shows whole.
+        for (int i : {0, 2, 3, 4, 6, 7}) {
+            auto *box = static_cast<QComboBox *>(w->input(i));
+            const int count = i % 4 == 0 ? 6 : i % 4 == 2 ? 12 : 31;
+            QCOMPARE(box->count(), count);
+            QCOMPARE(box->maxVisibleItems(), i % 4 == 0 ? 10 : count);
+            QVERIFY(!box->isEditable());
+            for (int k = 0; i % 4 && k < count; ++k)
+                QCOMPARE(box->itemText(k), QString::number(k + 1));
+        }
+    }
+
+    void ages_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("ages");
+        QTest::newRow("day before the birthday") << "西暦|2020|6|14|西暦|1990|6|15" << "30 31 29";
+        QTest::newRow("largest values") << "西暦|9999|12|31|西暦|元|1|1" << "9999 9999 9998";
+        QTest::newRow("full-width year and 元") << "令和|２|2|29|昭和|元|12|25" << "93 95 93";
+    }
+
+    void ages()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, ages);
         w->enter(entry);
+        QVERIFY(w->button()->isEnabled());
+        QCOMPARE(w->results(), QStringLiteral("  "));
         QTest::mouseClick(w->button(), Qt::LeftButton);
-        auto *box = qobject_cast<QComboBox *>(w->input(i));
-        box ? box->setCurrentIndex((box->currentIndex() + 1) % box->count()) : w->set(i, w->texts()[i].chopped(1));
+        QCOMPARE(w->results(), ages);
+        for (int i = 0; i < 8; ++i) // choosing what is already there changes nothing
+            w->set(i, w->texts()[i]);
+        QCOMPARE(w->results(), ages);
+        for (int i = 0; i < 8; ++i) { // any other change, to a good entry too, empties them
+            w->enter(entry);
+            QTest::mouseClick(w->button(), Qt::LeftButton);
+            auto *box = qobject_cast<QComboBox *>(w->input(i));
+            box ? box->setCurrentIndex((box->currentIndex() + 1) % box->count()) : w->set(i, w->texts()[i].chopped(1));
+            QCOMPARE(w->results(), QStringLiteral("  "));
+        }
+    }
+
+    // The button follows each keystroke; a year takes four characters, the
+    // fifth key is refused.
+    void keystrokes_data()
+    {
+        QTest::addColumn<int>("input");
+        QTest::addColumn<QString>("entry"); // the year typed into stays empty
+        QTest::newRow("算出基準日") << 1 << "西暦||1|1|西暦|1990|1|1";
+        QTest::newRow("生年月日") << 5 << "西暦|2023|1|1|西暦||1|1";
+    }
+
+    void keystrokes()
+    {
+        QFETCH(int, input);
+        QFETCH(QString, entry);
+        w->enter(entry);
+        w->input(input)->setFocus();
+        const bool ready2024 = input == 1; // 2024 is after the birth, not before the reference
+        for (auto step : {std::make_pair(Qt::Key_2, input != 1), {Qt::Key_0, input != 1}, {Qt::Key_2, input != 1},
+                          {Qt::Key_4, ready2024}, {Qt::Key_5, ready2024}, {Qt::Key_Backspace, input != 1}}) {
+            QTest::keyClick(w->input(input), step.first);
+            QCOMPARE(w->button()->isEnabled(), step.second);
+        }
+        QCOMPARE(w->texts()[input], QStringLiteral("202"));
+    }
+
+    // Tab walks the inputs, the button while it is enabled, and the results.
+    void tabOrder_data()
+    {
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("order");
+        const QString inputs = "comboBox lineEdit comboBox_2 comboBox_3 comboBox_4 lineEdit_2 comboBox_5 comboBox_6 ";
+        QTest::newRow("button disabled") << "" << inputs + "lineEdit_3 lineEdit_4 lineEdit_5 comboBox";
+        QTest::newRow("button enabled") << "2024" << inputs + "pushButton lineEdit_3 lineEdit_4 lineEdit_5";
+    }
+
+    void tabOrder()
+    {
+        QFETCH(QString, year);
+        QFETCH(QString, order);
+        w->enter("西暦|" + year + "|1|1|西暦|1990|1|1");
+        QStringList visited;
+        w->input(0)->setFocus();
+        for (int i = 0; i < 12; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab))
+            visited << QApplication::focusWidget()->objectName();
+        QCOMPARE(visited.join(' '), order);
+    }
+
+    // In a text field Ctrl+A selects the text there and opens no about box.
+    void selectAll_data()
+    {
+        QTest::addColumn<QString>("field");
+        for (const char *field : {"lineEdit", "lineEdit_2", "lineEdit_3"})
+            QTest::newRow(field) << field;
+    }
+
+    void selectAll()
+    {
+        QFETCH(QString, field);
+        w->enter(QStringLiteral("西暦|2020|6|15|西暦|1990|6|15"));
+        QTest::mouseClick(w->button(), Qt::LeftButton);
+        auto *edit = w->findChild<QLineEdit *>(field);
+        edit->setFocus();
+        QSignalSpy about(w->findChild<QAction *>("action_A"), &QAction::triggered);
+        onNextModal([](QWidget *modal) { modal->close(); }, 20); // one opened by mistake must not block
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(edit->selectedText(), edit->text());
+        QVERIFY(!edit->text().isEmpty());
+        QCOMPARE(about.count(), 0);
+    }
+
+    // Texts the rules reject, through the real fields, in an entry good
+    // before: what the sweep of single characters does not reach (pairs, a
+    // NUL or a byte-order mark inside a text), and list items.
+    void badText_data()
+    {
+        QTest::addColumn<int>("input");
+        QTest::addColumn<QString>("text");
+        auto c = [](ushort code) { return QString(QChar(code)); };
+        for (int input : {1, 5}) {
+            QTest::addRow("year %d: NUL in the middle", input) << input << "1" + c(0) + "9";
+            QTest::addRow("year %d: emoji", input) << input << QStringLiteral("2😀");
+            QTest::addRow("year %d: reversed surrogate pair", input) << input << "1" + c(0xDE00) + c(0xD83D);
+            QTest::addRow("year %d: byte-order mark inside", input) << input << "1" + c(0xFEFF) + "9";
+        }
+        // List items a user cannot pick, offered as if the list held them.
+        QTest::newRow("元 as month") << 2 << QStringLiteral("元");
+        QTest::newRow("NUL after a month") << 6 << "1" + c(0) + "x";
+        QTest::newRow("zero-width space after an era") << 4 << QStringLiteral("西暦") + c(0x200B);
+    }
+
+    void badText()
+    {
+        QFETCH(int, input);
+        QFETCH(QString, text);
+        w->enter(QStringLiteral("西暦|2000|1|1|西暦|1|1|1"));
+        QTest::mouseClick(w->button(), Qt::LeftButton);
+        if (auto *box = qobject_cast<QComboBox *>(w->input(input)))
+            box->addItem(text);
+        w->set(input, text);
+        QCOMPARE(w->texts()[input], text);
+        QVERIFY(!w->button()->isEnabled());
         QCOMPARE(w->results(), QStringLiteral("  "));
     }
-}
 
-// The button follows each keystroke; a year takes four characters, the
-// fifth key is refused.
-void TestMainWindow::keystrokes_data()
-{
-    QTest::addColumn<int>("input");
-    QTest::addColumn<QString>("entry"); // the year typed into stays empty
-    QTest::newRow("算出基準日") << 1 << "西暦||1|1|西暦|1990|1|1";
-    QTest::newRow("生年月日") << 5 << "西暦|2023|1|1|西暦||1|1";
-}
-
-void TestMainWindow::keystrokes()
-{
-    QFETCH(int, input);
-    QFETCH(QString, entry);
-    w->enter(entry);
-    w->input(input)->setFocus();
-    const bool ready2024 = input == 1; // 2024 is after the birth, not before the reference
-    for (auto step : {std::make_pair(Qt::Key_2, input != 1), {Qt::Key_0, input != 1}, {Qt::Key_2, input != 1},
-                      {Qt::Key_4, ready2024}, {Qt::Key_5, ready2024}, {Qt::Key_Backspace, input != 1}}) {
-        QTest::keyClick(w->input(input), step.first);
-        QCOMPARE(w->button()->isEnabled(), step.second);
+    void quit_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("menu") << "menu" << "comboBox";
+        QTest::newRow("tool bar") << "toolbar" << "comboBox";
+        QTest::newRow("Ctrl+E in a list") << "Ctrl+E" << "comboBox";
+        QTest::newRow("Ctrl+E in a year") << "Ctrl+E" << "lineEdit_2";
+        QTest::newRow("Ctrl+E in a result") << "Ctrl+E" << "lineEdit_4";
+        QTest::newRow("title bar") << "close" << "comboBox";
     }
-    QCOMPARE(w->texts()[input], QStringLiteral("202"));
-}
 
-// Tab walks the inputs, the button while it is enabled, and the results.
-void TestMainWindow::tabOrder_data()
-{
-    QTest::addColumn<QString>("year");
-    QTest::addColumn<QString>("order");
-    const QString inputs = "comboBox lineEdit comboBox_2 comboBox_3 comboBox_4 lineEdit_2 comboBox_5 comboBox_6 ";
-    QTest::newRow("button disabled") << "" << inputs + "lineEdit_3 lineEdit_4 lineEdit_5 comboBox";
-    QTest::newRow("button enabled") << "2024" << inputs + "pushButton lineEdit_3 lineEdit_4 lineEdit_5";
-}
-
-void TestMainWindow::tabOrder()
-{
-    QFETCH(QString, year);
-    QFETCH(QString, order);
-    w->enter("西暦|" + year + "|1|1|西暦|1990|1|1");
-    QStringList visited;
-    w->input(0)->setFocus();
-    for (int i = 0; i < 12; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab))
-        visited << QApplication::focusWidget()->objectName();
-    QCOMPARE(visited.join(' '), order);
-}
-
-// In a text field Ctrl+A selects the text there; the about box waits for
-// the other inputs (the dialog tests open it from there).
-void TestMainWindow::selectAll_data()
-{
-    QTest::addColumn<QString>("field");
-    for (const char *field : {"lineEdit", "lineEdit_2", "lineEdit_3"})
-        QTest::newRow(field) << field;
-}
-
-void TestMainWindow::selectAll()
-{
-    QFETCH(QString, field);
-    w->enter(QStringLiteral("西暦|2020|6|15|西暦|1990|6|15"));
-    QTest::mouseClick(w->button(), Qt::LeftButton);
-    auto *edit = w->findChild<QLineEdit *>(field);
-    edit->setFocus();
-    QSignalSpy about(w->findChild<QAction *>("action_A"), &QAction::triggered);
-    QTimer::singleShot(100, [] { // a box opened by mistake must not block the test
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-    });
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(edit->selectedText(), edit->text());
-    QVERIFY(!edit->text().isEmpty());
-    QCOMPARE(about.count(), 0);
-}
-
-// Texts the rules reject, in an entry that is good before, through the
-// real fields: what tst_cp932text's sweep of single characters does not
-// reach (pairs, a NUL or a byte-order mark inside a text), and list items.
-void TestMainWindow::badText_data()
-{
-    QTest::addColumn<int>("input");
-    QTest::addColumn<QString>("text");
-    auto c = [](ushort code) { return QString(QChar(code)); };
-    const struct { const char *name; QString text; } texts[] = {
-        {"NUL in the middle", "1" + c(0) + "9"}, {"emoji", QStringLiteral("2😀")},
-        {"reversed surrogate pair", "1" + c(0xDE00) + c(0xD83D)}, {"byte-order mark inside", "1" + c(0xFEFF) + "9"},
-    };
-    for (int input : {1, 5})
-        for (const auto &t : texts)
-            QTest::addRow("year %d: %s", input, t.name) << input << t.text;
-    // List items a user cannot pick, offered as if the list held them.
-    QTest::newRow("元 as month") << 2 << QStringLiteral("元");
-    QTest::newRow("NUL after a month") << 6 << "1" + c(0) + "x";
-    QTest::newRow("zero-width space after an era") << 4 << QStringLiteral("西暦") + c(0x200B);
-}
-
-void TestMainWindow::badText()
-{
-    QFETCH(int, input);
-    QFETCH(QString, text);
-    w->enter(QStringLiteral("西暦|2000|1|1|西暦|1|1|1"));
-    QTest::mouseClick(w->button(), Qt::LeftButton);
-    if (auto *box = qobject_cast<QComboBox *>(w->input(input)))
-        box->addItem(text);
-    w->set(input, text);
-    QCOMPARE(w->texts()[input], text);
-    QVERIFY(!w->button()->isEnabled());
-    QCOMPARE(w->results(), QStringLiteral("  "));
-}
-
-// Each form connection is made once, by signature at run time, so that a
-// disconnection by signature finds it once.
-void TestMainWindow::connectionsBySignature()
-{
-    QList<std::tuple<QString, QByteArray, QByteArray>> connections{{"action_X", SIGNAL(triggered()), SLOT(close())},
-                                                                  {"pushButton", SIGNAL(clicked()), SLOT(on_pushButton_clicked())}};
-    for (int i = 0; i < 8; ++i)
-        connections.append({w->input(i)->objectName(), i % 4 == 1 ? SIGNAL(textChanged(QString)) : SIGNAL(currentIndexChanged(int)),
-                            SLOT(checkDates())});
-    for (const char *letter : {"C", "R", "A"})
-        connections.append({QStringLiteral("action_") + letter, SIGNAL(triggered()), QByteArray("1on_action_") + letter + "_triggered()"});
-    for (const auto &[sender, signal, slot] : connections) {
-        QObject *object = w->findChild<QObject *>(sender);
-        QVERIFY2(QObject::disconnect(object, signal, w, slot), qPrintable(sender + " not connected"));
-        QVERIFY2(!QObject::disconnect(object, signal, w, slot), qPrintable(sender + " connected twice"));
+    void quit()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, focus);
+        w->enter(QStringLiteral("西暦|2020|6|15|平成|2|6|15"));
+        QWidget *target = w->findChild<QWidget *>(focus);
+        target->setFocus();
+        QTimer::singleShot(0, w, [&] { // from inside the application's own loop, which must end with 0
+            if (how == "menu")
+                w->findChild<QMenu *>("menu_F")->actions().value(0)->trigger();
+            else if (how == "toolbar")
+                QTest::mouseClick(w->findChild<QToolBar *>()->widgetForAction(w->findChild<QAction *>("action_X")), Qt::LeftButton);
+            else if (how == "Ctrl+E")
+                QTest::keyClick(target, Qt::Key_E, Qt::ControlModifier);
+            else
+                w->close();
+        });
+        QTimer::singleShot(3000, qApp, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!w->isVisible());
     }
-}
 
-void TestMainWindow::quit_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<QString>("focus");
-    QTest::newRow("menu") << "menu" << "comboBox";
-    QTest::newRow("tool bar") << "toolbar" << "comboBox";
-    QTest::newRow("Ctrl+E in a list") << "Ctrl+E" << "comboBox";
-    QTest::newRow("Ctrl+E in a year") << "Ctrl+E" << "lineEdit_2";
-    QTest::newRow("Ctrl+E in a result") << "Ctrl+E" << "lineEdit_4";
-    QTest::newRow("title bar") << "close" << "comboBox";
-}
-
-void TestMainWindow::quit()
-{
-    QFETCH(QString, how);
-    QFETCH(QString, focus);
-    w->enter(QStringLiteral("西暦|2020|6|15|平成|2|6|15"));
-    QWidget *target = w->findChild<QWidget *>(focus);
-    target->setFocus();
-    QTimer::singleShot(0, w, [&] { // from inside the application's own loop, which must end with 0
-        if (how == "menu")
-            w->findChild<QMenu *>("menu_F")->actions().value(0)->trigger();
-        else if (how == "toolbar")
-            QTest::mouseClick(w->findChild<QToolBar *>()->widgetForAction(w->findChild<QAction *>("action_X")), Qt::LeftButton);
-        else if (how == "Ctrl+E")
-            QTest::keyClick(target, Qt::Key_E, Qt::ControlModifier);
-        else
-            w->close();
-    });
-    QTimer::singleShot(3000, qApp, [] { QCoreApplication::exit(1); });
-    QCOMPARE(QApplication::exec(), 0);
-    QVERIFY(!w->isVisible());
-}
-
-// The images in the collection (format 1, no times; zlib where it pays),
-// each small one with its double-size companion, and the icons the form
-// shows from them: the companion's pixels on a screen at twice the density.
-void TestMainWindow::images_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<bool>("alpha"); // the icon file's: its mask
-    QTest::addColumn<bool>("zlib");
-    QTest::addColumn<QString>("user"); // the object whose icon shows it
-    const struct { const char *file; QSize size; bool alpha, zlib; const char *user; } images[] = {
-        {"app32", {32, 32}, false, true, ""}, {"calculate", {32, 32}, true, false, "pushButton"},
-        {"about", {16, 16}, true, false, "action_A"}, {"exit", {16, 16}, true, false, "action_X"}};
-    for (const auto &i : images) {
-        QTest::newRow(i.file) << QString(i.file) + ".png" << i.size << i.alpha << i.zlib << QString(i.user);
-        QTest::addRow("%s@2x", i.file) << QString(i.file) + "@2x.png" << i.size * 2 << i.alpha << i.zlib << QString();
-    }
-    QTest::newRow("app.ico") << "app.ico" << QSize(16, 16) << true << true << QString();
-}
-
-void TestMainWindow::images()
-{
-    QFETCH(QString, file);
-    QFETCH(QSize, size);
-    QFETCH(bool, alpha);
-    QFETCH(bool, zlib);
-    QFETCH(QString, user);
-    const QString path = QStringLiteral(":/resource_images/images/") + file;
-    QImageReader reader(path);
-    const QImage image = reader.read();
-    const QResource resource(path);
-    QCOMPARE(image.size(), size);
-    QCOMPARE(image.hasAlphaChannel(), alpha);
-    QVERIFY(resource.lastModified().toMSecsSinceEpoch() <= 0);
-    QCOMPARE(resource.compressionAlgorithm() == QResource::ZlibCompression, zlib);
-    if (file.endsWith(".ico")) {
-        for (const QSize next : {QSize(32, 32), QSize(48, 48)}) {
-            QVERIFY(reader.jumpToNextImage());
-            QCOMPARE(reader.read().size(), next);
+    // The images in the collection (format 1, no times; zlib where it
+    // pays), each PNG with its double-size companion, and the icons the form
+    // shows: the companion's pixels on a screen at twice the density.
+    void images_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("alpha");
+        QTest::addColumn<bool>("zlib");
+        QTest::addColumn<QString>("user"); // the object whose icon shows it
+        const struct { const char *file; QSize size; bool alpha, zlib; const char *user; } images[] = {
+            {"app32", {32, 32}, false, true, ""}, {"calculate", {32, 32}, true, false, "pushButton"},
+            {"about", {16, 16}, true, false, "action_A"}, {"exit", {16, 16}, true, false, "action_X"}};
+        for (const auto &i : images) {
+            QTest::newRow(i.file) << QString(i.file) + ".png" << i.size << i.alpha << i.zlib << QString(i.user);
+            QTest::addRow("%s@2x", i.file) << QString(i.file) + "@2x.png" << i.size * 2 << i.alpha << i.zlib << QString();
         }
-        QVERIFY(!reader.jumpToNextImage());
+        QTest::newRow("app.ico") << "app.ico" << QSize(16, 16) << true << true << QString();
     }
-    if (user.isEmpty())
-        return;
-    const QIcon icon = w->findChild<QObject *>(user)->property("icon").value<QIcon>();
-    // Drawn from the companion wherever the screen is denser than 1x.
-    const qreal dpr = qApp->devicePixelRatio();
-    const QImage source(dpr > 1 ? QString(path).replace(".png", "@2x.png") : path);
-    const QImage shown = icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32);
-    QCOMPARE(shown.size(), size * dpr);
-    QVERIFY(shown == source.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                         .convertToFormat(QImage::Format_ARGB32));
-}
 
-// An input method's text reaches a year field as preedit, then as one
-// commit: a commit that does not fit is refused whole, the field keeping
-// what it had (and any shown ages); one that fits counts as a change.
-void TestMainWindow::inputMethod_data()
-{
-    QTest::addColumn<int>("input");
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<bool>("selectAll");
-    QTest::addColumn<QString>("preedit");
-    QTest::addColumn<QString>("commit"); // empty: the preedit is cancelled
-    QTest::addColumn<QString>("after");
-    QTest::addColumn<bool>("ready");
-    for (int input : {1, 5}) {
-        const char *field = input == 1 ? "算出基準日" : "生年月日";
-        QTest::addRow("%s: four digits", field) << input << "" << false << "２０２４" << "２０２４" << "２０２４" << true;
-        QTest::addRow("%s: five digits", field) << input << "" << false << "２０２４５" << "２０２４５" << "" << false;
-        QTest::addRow("%s: 元", field) << input << "" << false << "がん" << "元" << "元" << true;
-        QTest::addRow("%s: the last place", field) << input << "202" << false << "４" << "４" << "202４" << true;
-        QTest::addRow("%s: past the last place", field) << input << "202" << false << "４５" << "４５" << "202" << true;
-        QTest::addRow("%s: over a selection", field) << input << "2024" << true << "１９９９" << "１９９９" << "１９９９" << true;
-        QTest::addRow("%s: cancelled", field) << input << "20" << false << "２" << "" << "20" << true;
+    void images()
+    {
+        QFETCH(QString, file);
+        QFETCH(QSize, size);
+        QFETCH(bool, alpha);
+        QFETCH(bool, zlib);
+        QFETCH(QString, user);
+        const QString path = QStringLiteral(":/resource_images/images/") + file;
+        const QImage image(path);
+        const QResource resource(path);
+        QCOMPARE(image.size(), size);
+        QCOMPARE(image.hasAlphaChannel(), alpha);
+        QVERIFY(resource.lastModified().toMSecsSinceEpoch() <= 0);
+        QCOMPARE(resource.compressionAlgorithm() == QResource::ZlibCompression, zlib);
+        if (user.isEmpty())
+            return;
+        const QIcon icon = w->findChild<QObject *>(user)->property("icon").value<QIcon>();
+        const qreal dpr = qApp->devicePixelRatio();
+        const QImage source(dpr > 1 ? QString(path).replace(".png", "@2x.png") : path);
+        const QImage shown = icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(shown.size(), size * dpr);
+        QVERIFY(shown == source.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                             .convertToFormat(QImage::Format_ARGB32));
     }
-}
 
-void TestMainWindow::inputMethod()
-{
-    QFETCH(int, input);
-    QFETCH(QString, before);
-    QFETCH(bool, selectAll);
-    QFETCH(QString, preedit);
-    QFETCH(QString, commit);
-    QFETCH(QString, after);
-    QFETCH(bool, ready);
-    w->enter(QStringLiteral("西暦|9999|12|31|西暦|1|1|1"));
-    auto *edit = static_cast<QLineEdit *>(w->input(input));
-    edit->setText(before);
-    if (w->button()->isEnabled())
+    // An input method's text reaches a year field as preedit, then as one
+    // commit: a commit that does not fit is refused whole, the field keeping
+    // what it had (and any shown ages); one that fits counts as a change.
+    void inputMethod_data()
+    {
+        QTest::addColumn<int>("input");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<bool>("selectAll");
+        QTest::addColumn<QString>("preedit");
+        QTest::addColumn<QString>("commit"); // empty: the preedit is cancelled
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<bool>("ready");
+        for (int input : {1, 5}) {
+            const char *field = input == 1 ? "算出基準日" : "生年月日";
+            QTest::addRow("%s: four digits", field) << input << "" << false << "２０２４" << "２０２４" << "２０２４" << true;
+            QTest::addRow("%s: five digits", field) << input << "" << false << "２０２４５" << "２０２４５" << "" << false;
+            QTest::addRow("%s: 元", field) << input << "" << false << "がん" << "元" << "元" << true;
+            QTest::addRow("%s: the last place", field) << input << "202" << false << "４" << "４" << "202４" << true;
+            QTest::addRow("%s: past the last place", field) << input << "202" << false << "４５" << "４５" << "202" << true;
+            QTest::addRow("%s: over a selection", field) << input << "2024" << true << "１９９９" << "１９９９" << "１９９９" << true;
+            QTest::addRow("%s: cancelled", field) << input << "20" << false << "２" << "" << "20" << true;
+        }
+    }
+
+    void inputMethod()
+    {
+        QFETCH(int, input);
+        QFETCH(QString, before);
+        QFETCH(bool, selectAll);
+        QFETCH(QString, preedit);
+        QFETCH(QString, commit);
+        QFETCH(QString, after);
+        QFETCH(bool, ready);
+        w->enter(QStringLiteral("西暦|9999|12|31|西暦|1|1|1"));
+        auto *edit = static_cast<QLineEdit *>(w->input(input));
+        edit->setText(before);
+        if (w->button()->isEnabled())
+            QTest::mouseClick(w->button(), Qt::LeftButton);
+        const QString shown = w->results();
+        edit->setFocus();
+        if (selectAll)
+            edit->selectAll();
+        QInputMethodEvent composing(preedit, {});
+        QApplication::sendEvent(edit, &composing);
+        QCOMPARE(edit->text(), selectAll ? QString() : before); // the preedit is no text yet
+        QInputMethodEvent done;
+        done.setCommitString(commit);
+        QApplication::sendEvent(edit, &done);
+        QCOMPARE(edit->text(), after);
+        QCOMPARE(w->button()->isEnabled(), ready);
+        QCOMPARE(w->results(), after == before ? shown : QStringLiteral("  "));
+    }
+
+    // A screen reader hears what each input and result is for (its group's
+    // title, or its caption), not its value, and its role; a group, its title.
+    void accessibleNames()
+    {
+        w->enter(QStringLiteral("令和|8|12|31|平成|2|11|30"));
         QTest::mouseClick(w->button(), Qt::LeftButton);
-    const QString shown = w->results();
-    edit->setFocus();
-    if (selectAll)
-        edit->selectAll();
-    QInputMethodEvent composing(preedit, {});
-    QApplication::sendEvent(edit, &composing);
-    QCOMPARE(edit->text(), selectAll ? QString() : before); // the preedit is no text yet
-    QInputMethodEvent done;
-    done.setCommitString(commit);
-    QApplication::sendEvent(edit, &done);
-    QCOMPARE(edit->text(), after);
-    QCOMPARE(w->button()->isEnabled(), ready);
-    QCOMPARE(w->results(), after == before ? shown : QStringLiteral("  "));
-}
-
-// A screen reader hears what each input and result is for (its group's
-// title, or its caption) and not its current value; a group, its own title.
-void TestMainWindow::accessibleNames()
-{
-    w->enter(QStringLiteral("令和|8|12|31|平成|2|11|30"));
-    QTest::mouseClick(w->button(), Qt::LeftButton);
-    QSet<QString> names;
-    for (int i = 0; i < 11; ++i) {
-        QWidget *widget = i < 8 ? w->input(i) : w->result(i - 8);
-        const QString name = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-        const QString value = i < 8 ? w->texts()[i] : widget->property("text").toString();
-        const QString belongs = i < 8 ? static_cast<QGroupBox *>(widget->parentWidget())->title()
-                                      : w->findChild<QLabel *>(QStringLiteral("label_%1").arg(7 + 2 * (i - 8)))->text().chopped(1);
-        QVERIFY2(name.contains(belongs), qPrintable(name + " does not name " + belongs));
-        QVERIFY2(!name.contains(value), qPrintable(name + " holds the value " + value));
-        QVERIFY2(!names.contains(name), qPrintable(name + " twice"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(widget)->role(),
-                 i < 8 && i % 4 != 1 ? QAccessible::ComboBox : QAccessible::EditableText);
-        names << name;
+        QSet<QString> names;
+        for (int i = 0; i < 11; ++i) {
+            QWidget *widget = i < 8 ? w->input(i) : w->result(i - 8);
+            const QString name = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+            const QString value = i < 8 ? w->texts()[i] : widget->property("text").toString();
+            const QString belongs = i < 8 ? static_cast<QGroupBox *>(widget->parentWidget())->title()
+                                          : w->findChild<QLabel *>(QStringLiteral("label_%1").arg(7 + 2 * (i - 8)))->text().chopped(1);
+            QVERIFY2(name.contains(belongs), qPrintable(name + " does not name " + belongs));
+            QVERIFY2(!name.contains(value), qPrintable(name + " holds the value " + value));
+            QVERIFY2(!names.contains(name), qPrintable(name + " twice"));
+            QCOMPARE(QAccessible::queryAccessibleInterface(widget)->role(),
+                     i < 8 && i % 4 != 1 ? QAccessible::ComboBox : QAccessible::EditableText);
+            names << name;
+        }
+        for (QGroupBox *box : w->findChildren<QGroupBox *>())
+            QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), box->title());
     }
-    for (QGroupBox *box : w->findChildren<QGroupBox *>())
-        QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), box->title());
-}
+};
 
 YOROZUMI_TEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"
