@@ -70,26 +70,6 @@ inline std::unique_ptr<QWidget> makeForm(const QByteArray &name, QWidget *parent
     return std::make_unique<Window>();
 }
 
-// Translates nothing and remembers every text asked for, per context.
-struct RecordingTranslator : QTranslator
-{
-    mutable QMap<QByteArray, QStringList> seen;
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *source, const char *, int) const override
-    {
-        seen[context] << QString::fromUtf8(source);
-        return QString();
-    }
-    // Leaves out what a packager names and the version, which CMake owns.
-    QByteArray fingerprint(const QByteArray &context) const
-    {
-        const QString texts = seen.value(context).join('\n').replace(QString(DISTRIBUTOR_URL).toHtmlEscaped(), "@URL@")
-                                  .replace(QString(DISTRIBUTOR_NAME).toHtmlEscaped(), "@NAME@")
-                                  .replace(QStringLiteral("Version " YOROZUMI_VERSION), "Version @VERSION@");
-        return QCryptographicHash::hash(texts.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    }
-};
-
 inline bool showActive(QWidget *w)
 {
     w->show();

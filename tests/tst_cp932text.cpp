@@ -8,16 +8,18 @@ class TestCp932Text : public QObject
     Q_OBJECT
 
 private slots:
-    // Beside a digit, each BMP code point but the digits leaves the entry
-    // rejected: no character comes out of the conversion as nothing or as a
-    // look-alike that the rules accept.
-    void everyBmpCharacter()
+    // Beside a digit, each BMP code point but the digits, a surrogate pair
+    // and a reversed one leave the entry rejected: no character comes out of
+    // the conversion as nothing or as a look-alike that the rules accept.
+    void everyCharacter()
     {
         const QByteArray seireki = cp932text::fromUnicode(QStringLiteral("西暦"));
+        const QString pairs[] = {QStringLiteral("😀"), QString(QChar(0xDE00)) + QChar(0xD83D)};
         AgeCalculator calc;
         QStringList wrong;
-        for (int code = 0; code <= 0xFFFF; ++code) {
-            const QByteArray year = cp932text::fromUnicode(QStringLiteral("1") + QChar(code));
+        for (int code = 0; code <= 0x10001; ++code) {
+            const QString c = code <= 0xFFFF ? QString(QChar(code)) : pairs[code - 0x10000];
+            const QByteArray year = cp932text::fromUnicode(QStringLiteral("1") + c);
             const char *ref[] = {seireki, "9999", "12", "31"}, *birth[] = {seireki, year, "1", "1"};
             const bool digit = (code >= '0' && code <= '9') || (code >= 0xFF10 && code <= 0xFF19);
             if (calc.validateDates(ref, birth) != digit)

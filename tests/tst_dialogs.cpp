@@ -8,6 +8,26 @@ public:
     Q_SLOT void open(const QUrl &url) { opened << url; }
 };
 
+// Translates nothing and remembers every text asked for, per context.
+struct RecordingTranslator : QTranslator
+{
+    mutable QMap<QByteArray, QStringList> seen;
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        seen[context] << QString::fromUtf8(source);
+        return QString();
+    }
+    // Leaves out what a packager names and the version, which CMake owns.
+    QByteArray fingerprint(const QByteArray &context) const
+    {
+        const QString texts = seen.value(context).join('\n').replace(QString(DISTRIBUTOR_URL).toHtmlEscaped(), "@URL@")
+                                  .replace(QString(DISTRIBUTOR_NAME).toHtmlEscaped(), "@NAME@")
+                                  .replace(QStringLiteral("Version " YOROZUMI_VERSION), "Version @VERSION@");
+        return QCryptographicHash::hash(texts.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    }
+};
+
 class TestDialogs : public QObject
 {
     Q_OBJECT
@@ -76,47 +96,35 @@ private slots:
     }
 
     // Every form's texts go through the translation lookup with the class as
-    // context and are the approved ones; the reference texts are of their
-    // promised size, read-only, in 9-point 'MS UI Gothic' on a Japanese face.
+    // context and are the approved ones; the reference texts are read-only,
+    // in 9-point 'MS UI Gothic' on a Japanese face.
     void texts_data()
     {
         QTest::addColumn<QByteArray>("dialog");
         QTest::addColumn<QByteArray>("fingerprint");
-        QTest::addColumn<int>("lookups");
-        QTest::addColumn<int>("htmlBytes"); // of the reference text; 0: none
-        QTest::addColumn<int>("lineFeeds");
-        QTest::addColumn<int>("paragraphs");
-        QTest::newRow("MainWindow") << QByteArray("MainWindow") << QByteArray("5a1198b44ca6c3fe") << 141 << 0 << 0 << 0;
-        QTest::newRow("Dialog_C") << QByteArray("Dialog_C") << QByteArray("f1b43f1a5523e52a") << 3 << 7751 << 33 << 30;
-        QTest::newRow("Dialog_R") << QByteArray("Dialog_R") << QByteArray("a8fa67158d1494cd") << 3 << 4284 << 18 << 15;
-        QTest::newRow("Dialog_A") << QByteArray("Dialog_A") << QByteArray("ec2fdd765ad099dd") << 7 << 0 << 0 << 0;
+        QTest::newRow("MainWindow") << QByteArray("MainWindow") << QByteArray("5a1198b44ca6c3fe");
+        QTest::newRow("Dialog_C") << QByteArray("Dialog_C") << QByteArray("f1b43f1a5523e52a");
+        QTest::newRow("Dialog_R") << QByteArray("Dialog_R") << QByteArray("a8fa67158d1494cd");
+        QTest::newRow("Dialog_A") << QByteArray("Dialog_A") << QByteArray("ec2fdd765ad099dd");
     }
 
     void texts()
     {
         QFETCH(QByteArray, dialog);
         QFETCH(QByteArray, fingerprint);
-        QFETCH(int, lookups);
-        QFETCH(int, htmlBytes);
-        QFETCH(int, lineFeeds);
-        QFETCH(int, paragraphs);
         RecordingTranslator translator;
         QCoreApplication::installTranslator(&translator);
         const auto d = makeForm(dialog);
         QCoreApplication::removeTranslator(&translator);
-        const QStringList seen = translator.seen.value(dialog);
-        QVERIFY2(translator.fingerprint(dialog) == fingerprint, translator.fingerprint(dialog) + ": " + seen.join(" | ").toUtf8());
-        QCOMPARE(seen.size(), lookups);
+        const QByteArray seen = translator.seen.value(dialog).join(" | ").toUtf8();
+        QVERIFY2(translator.fingerprint(dialog) == fingerprint, translator.fingerprint(dialog) + ": " + seen);
         if (dialog != "MainWindow") // 閉じる is connected by signature at run time, as the form says
             QVERIFY(QObject::disconnect(d->findChild<QPushButton *>("pushButton"), SIGNAL(clicked()), d.get(), SLOT(close())));
         auto *browser = d->findChild<QTextBrowser *>("textBrowser");
         if (!browser)
             return;
-        QCOMPARE(seen[1].toUtf8().size(), htmlBytes);
-        QCOMPARE(seen[1].count('\n'), lineFeeds);
         QVERIFY(browser->isReadOnly());
         QVERIFY(browser->textInteractionFlags() & Qt::TextSelectableByMouse);
-        QCOMPARE(browser->document()->blockCount(), paragraphs);
         const QTextCharFormat format = browser->document()->begin().charFormat();
         QCOMPARE(format.font().family(), QStringLiteral("MS UI Gothic"));
         QCOMPARE(format.font().pointSize(), 9);
