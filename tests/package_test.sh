@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# Makes the Debian package with scripts/package and checks it:
+# Makes the Debian package with scripts/package and checks it; with
+# "reproducible", twice, a minute apart, in other paths, zones, locales and
+# umasks, the two identical:
 #   package_test.sh <source dir> <version> <Qt major version> [reproducible]
-# With "reproducible", two packages are made at different paths,
-# at least a minute apart, with different time zone, locale and umask, and
-# must be identical, their -dbgsym packages too.
 set -euo pipefail
 source=$1 version=$2 qt=$3 reproducible=${4:-}
 other=$((qt == 5 ? 6 : 5))
@@ -12,8 +11,7 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 profile=$([ "$qt" = 6 ] && echo qt6 || true)
 
-# package <dir> <TZ> <locale> <umask>: scripts/package builds in <dir>/src
-# and leaves the .deb files in <dir>.
+# package <dir> <TZ> <locale> <umask>: the .deb files land in <dir>.
 package() {
     (umask "$4" && TZ=$2 LC_ALL=$3 LANG=$3 DEB_BUILD_PROFILES=$profile "$source/scripts/package" "$1" >/dev/null) \
         || fail "scripts/package $1"

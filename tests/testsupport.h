@@ -42,13 +42,8 @@ struct Window : MainWindow
     }
     QLineEdit *result(int i) const { return findChild<QLineEdit *>(QStringLiteral("lineEdit_%1").arg(i + 3)); }
     QPushButton *button() const { return findChild<QPushButton *>("pushButton"); }
-    void set(int i, const QString &text) const
-    {
-        if (auto *edit = qobject_cast<QLineEdit *>(input(i)))
-            edit->setText(text);
-        else
-            static_cast<QComboBox *>(input(i))->setCurrentText(text);
-    }
+    QByteArray valueProperty(int i) const { return i % 4 == 1 ? "text" : "currentText"; }
+    void set(int i, const QString &text) const { input(i)->setProperty(valueProperty(i), text); }
     void enter(const QString &entry) const // "令和|元|5|1|昭和|64|1|7"
     {
         const QStringList parts = entry.split('|');
@@ -59,7 +54,7 @@ struct Window : MainWindow
     {
         QStringList out;
         for (int i = 0; i < 8; ++i)
-            out << (i % 4 == 1 ? static_cast<QLineEdit *>(input(i))->text() : static_cast<QComboBox *>(input(i))->currentText());
+            out << input(i)->property(valueProperty(i)).toString();
         return out;
     }
     QString results() const { return result(0)->text() + ' ' + result(1)->text() + ' ' + result(2)->text(); }

@@ -1,9 +1,8 @@
 #include "testsupport.h"
 
 
-// Run under a real compositor: on Wayland the fixed-size windows may be
-// maximized or put full screen (Qt's own title bar asks for it), take the
-// size the compositor configures without the program being ended, keep
+// Under weston, the fixed-size windows maximized or full screen (as Qt's
+// own title bar asks) take the compositor's size without being ended, keep
 // the form as designed, and are fixed again once restored.
 class TestFixedSize : public QObject
 {
@@ -32,30 +31,25 @@ private slots:
     {
         QFETCH(QByteArray, window);
         QFETCH(int, state);
-        const bool isDialog = window != "MainWindow";
-        const auto dialog = isDialog ? makeForm(window, main.get()) : nullptr;
-        QWidget *w = isDialog ? dialog.get() : main.get();
-        if (isDialog) {
-            static_cast<QDialog *>(w)->open(); // modal over the window, as the Help menu opens it
-            QVERIFY(QTest::qWaitForWindowExposed(w));
-        }
+        const auto w = makeForm(window, main.get()); // a dialog opens modal over the window
+        auto *dialog = qobject_cast<QDialog *>(w.get());
+        dialog ? dialog->open() : w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         const QSize fixed = w->size();
-        QWidget *form = isDialog ? w : main->centralWidget();
-        QList<QRect> designed;
-        for (QWidget *child : form->findChildren<QWidget *>())
-            designed << child->geometry();
-
+        QWidget *form = dialog ? w.get() : static_cast<QMainWindow *>(w.get())->centralWidget();
+        auto geometries = [form] {
+            QList<QRect> all;
+            for (QWidget *child : form->findChildren<QWidget *>())
+                all << child->geometry();
+            return all;
+        };
+        const QList<QRect> designed = geometries();
         for (int round = 0; round < 2; ++round) {
-            // What the maximize button of Qt's title bar does.
-            w->windowHandle()->setWindowStates(Qt::WindowStates(state));
+            w->windowHandle()->setWindowStates(Qt::WindowStates(state)); // as Qt's title bar does
             QTRY_VERIFY(w->windowState() & Qt::WindowStates(state));
             QTRY_VERIFY(w->width() > fixed.width());
             QVERIFY(w->height() > fixed.height());
-            QList<QRect> now;
-            for (QWidget *child : form->findChildren<QWidget *>())
-                now << child->geometry();
-            QCOMPARE(now, designed);
-
+            QCOMPARE(geometries(), designed);
             w->windowHandle()->setWindowStates(Qt::WindowNoState);
             QTRY_COMPARE(w->windowState(), Qt::WindowNoState);
             QTRY_COMPARE(w->size(), fixed);
@@ -64,9 +58,8 @@ private slots:
         }
     }
 
-    // The compositor ends a client for a bad frame after the fact: one more
-    // window that gets configured and drawn shows that the last frames of the
-    // windows above were accepted.
+    // A bad frame ends the client after the fact: one more window drawn
+    // shows that the last frames above were accepted.
     void cleanupTestCase()
     {
         QWidget probe;

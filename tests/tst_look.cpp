@@ -1,8 +1,7 @@
 #include "testsupport.h"
 #include "uifont.h"
 
-// The bounding box of the dark pixels in `area` of a widget's grab, in
-// logical pixels.
+// The size of the dark pixels' bounding box in `area` of a widget's grab.
 static QSizeF ink(QWidget *widget, const QRect &area)
 {
     const QImage image = widget->grab().toImage();
@@ -106,6 +105,38 @@ private slots:
         }
     }
 
+    // The images a user sees are drawn from the double-size companions of
+    // their files on a screen at twice the density.
+    void images_data()
+    {
+        QTest::addColumn<int>("form");
+        QTest::addColumn<QString>("object");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("execute button") << 0 << "pushButton" << "calculate" << QSize(32, 32);
+        QTest::newRow("about") << 0 << "action_A" << "about" << QSize(16, 16);
+        QTest::newRow("exit") << 0 << "action_X" << "exit" << QSize(16, 16);
+        QTest::newRow("about box") << 1 << "label" << "app32" << QSize(32, 32);
+    }
+
+    void images()
+    {
+        QFETCH(int, form);
+        QFETCH(QString, object);
+        QFETCH(QString, file);
+        QFETCH(QSize, size);
+        QObject *user = forms[size_t(form)]->findChild<QObject *>(object);
+        auto *label = qobject_cast<QLabel *>(user);
+        const QImage shown = (label ? label->pixmap(Qt::ReturnByValue) : user->property("icon").value<QIcon>().pixmap(size))
+                                 .toImage().convertToFormat(QImage::Format_ARGB32);
+        const qreal dpr = qApp->devicePixelRatio();
+        const QImage source(":/resource_images/images/" + file + (dpr > 1 ? "@2x.png" : ".png"));
+        QCOMPARE(source.size(), size * (dpr > 1 ? 2 : 1));
+        QCOMPARE(shown.size(), size * dpr);
+        QVERIFY(shown == source.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                             .convertToFormat(QImage::Format_ARGB32));
+    }
+
     // The reference texts keep one line per paragraph, as they were set.
     void browsers()
     {
@@ -116,8 +147,7 @@ private slots:
         }
     }
 
-    // On a dense screen the window is scaled as a whole: the same logical
-    // size, twice the pixels at 192 dpi (the scale an X11 run expects).
+    // At 192 dpi the window is scaled whole: its size, twice the pixels.
     void scale()
     {
         if (!qEnvironmentVariableIsSet("EXPECTED_SCALE"))
@@ -141,9 +171,8 @@ private slots:
         QCOMPARE_GT(QFontMetricsF(font).height(), row);
     }
 
-    // The font is fitted to a list of the forms' tightest texts; the list
-    // holds what the forms hold, so that an edited form cannot leave the
-    // fit measuring an old text.
+    // The list of tightest texts the font is fitted to holds what the forms
+    // hold: an edited form cannot leave the fit measuring an old text.
     void captions()
     {
         auto *browser = forms[2]->findChild<QTextBrowser *>();

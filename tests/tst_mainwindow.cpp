@@ -176,36 +176,8 @@ private slots:
         QVERIFY(!w->isVisible());
     }
 
-    // The form's icons are drawn from the double-size companions of their
-    // images on a screen at twice the density.
-    void icons_data()
-    {
-        QTest::addColumn<QString>("user");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("execute button") << "pushButton" << "calculate" << QSize(32, 32);
-        QTest::newRow("about") << "action_A" << "about" << QSize(16, 16);
-        QTest::newRow("exit") << "action_X" << "exit" << QSize(16, 16);
-    }
-
-    void icons()
-    {
-        QFETCH(QString, user);
-        QFETCH(QString, file);
-        QFETCH(QSize, size);
-        const QIcon icon = w->findChild<QObject *>(user)->property("icon").value<QIcon>();
-        const qreal dpr = qApp->devicePixelRatio();
-        const QImage source(":/resource_images/images/" + file + (dpr > 1 ? "@2x.png" : ".png"));
-        QCOMPARE(source.size(), size * (dpr > 1 ? 2 : 1));
-        const QImage shown = icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32);
-        QCOMPARE(shown.size(), size * dpr);
-        QVERIFY(shown == source.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                             .convertToFormat(QImage::Format_ARGB32));
-    }
-
-    // An input method's text reaches a year field as preedit, then as one
-    // commit: a commit that does not fit is refused whole, the field keeping
-    // what it had (and any shown ages); one that fits counts as a change.
+    // An input method's preedit is no text yet; a commit that does not fit
+    // is refused whole, keeping the field and any ages; one that fits counts.
     void inputMethod_data()
     {
         QTest::addColumn<int>("input");
@@ -256,8 +228,8 @@ private slots:
         QCOMPARE(w->results(), after == before ? shown : QStringLiteral("  "));
     }
 
-    // A screen reader hears what each input and result is for (its group's
-    // title, or its caption), not its value, and its role; a group, its title.
+    // A screen reader hears what each input and result is for, not its
+    // value, and its role; a group, its title.
     void accessibleNames()
     {
         w->enter(QStringLiteral("令和|8|12|31|平成|2|11|30"));

@@ -1,7 +1,6 @@
 #!/bin/sh
-# Runs a program under a virtual X server of its own at <dpi>, told to the
-# server and in Xft.dpi, as a desktop at that scale tells it (-noreset keeps
-# the resource once xrdb has gone):
+# Runs a program under an Xvfb of its own at <dpi>, in Xft.dpi too, as a
+# desktop at that scale tells it (-noreset keeps it once xrdb has gone):
 #   x11_run.sh <dpi> <program> [arguments...]
 set -eu
 dpi=$1
