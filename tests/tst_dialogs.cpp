@@ -33,20 +33,18 @@ class TestDialogs : public QObject
     Q_OBJECT
 
 private slots:
-    // Every way into each dialog and out: a new modal dialog of the right
-    // kind and size, at the top of its text, gone after, the window as it was.
+    // Every way into each dialog: a new modal dialog of the right kind and
+    // size, at the top of its text, gone once closed, the window as it was.
     void opens_data()
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QByteArray>("dialog");
         QTest::addColumn<QSize>("size");
-        QTest::addColumn<QString>("close");
-        const struct { const char *how, *dialog; QSize size; } ways[] = {
-            {"action_C", "Dialog_C", {756, 439}}, {"action_R", "Dialog_R", {564, 259}}, {"action_A", "Dialog_A", {260, 175}},
-            {"toolbar", "Dialog_A", {260, 175}}, {"Ctrl+A", "Dialog_A", {260, 175}}};
-        for (const auto &way : ways)
-            for (const char *close : {"button", "Escape", "title bar"})
-                QTest::addRow("%s, %s", way.how, close) << way.how << QByteArray(way.dialog) << way.size << close;
+        QTest::newRow("calculation methods") << "action_C" << QByteArray("Dialog_C") << QSize(756, 439);
+        QTest::newRow("entry rules") << "action_R" << QByteArray("Dialog_R") << QSize(564, 259);
+        QTest::newRow("about") << "action_A" << QByteArray("Dialog_A") << QSize(260, 175);
+        QTest::newRow("tool bar") << "toolbar" << QByteArray("Dialog_A") << QSize(260, 175);
+        QTest::newRow("Ctrl+A in a list") << "Ctrl+A" << QByteArray("Dialog_A") << QSize(260, 175);
     }
 
     void opens()
@@ -54,7 +52,6 @@ private slots:
         QFETCH(QString, how);
         QFETCH(QByteArray, dialog);
         QFETCH(QSize, size);
-        QFETCH(QString, close);
         Window w;
         QVERIFY(showActive(&w));
         w.enter(QStringLiteral("令和|元|5|1|昭和|６４|1|7"));
@@ -74,12 +71,7 @@ private slots:
                 QCOMPARE(browser->verticalScrollBar()->value(), 0);
                 browser->verticalScrollBar()->setValue(browser->verticalScrollBar()->maximum());
             }
-            if (close == "button")
-                QTest::mouseClick(modal->findChild<QPushButton *>("pushButton"), Qt::LeftButton);
-            else if (close == "Escape")
-                QTest::keyClick(modal, Qt::Key_Escape);
-            else
-                modal->close();
+            QTest::mouseClick(modal->findChild<QPushButton *>("pushButton"), Qt::LeftButton);
         });
         if (how == "toolbar")
             QTest::mouseClick(w.findChild<QToolBar *>()->widgetForAction(w.findChild<QAction *>("action_A")), Qt::LeftButton);

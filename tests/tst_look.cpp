@@ -147,18 +147,6 @@ private slots:
         }
     }
 
-    // At 192 dpi the window is scaled whole: its size, twice the pixels.
-    void scale()
-    {
-        if (!qEnvironmentVariableIsSet("EXPECTED_SCALE"))
-            QSKIP("only the X11 runs know the screen's scale");
-        QWidget *w = forms[0].get();
-        const double dpr = w->devicePixelRatioF();
-        QCOMPARE(dpr, qEnvironmentVariable("EXPECTED_SCALE").toDouble());
-        QCOMPARE(w->size(), QSize(300, w->findChild<QWidget *>("menuBar")->height() + 343));
-        QCOMPARE(w->grab().size(), w->size() * dpr);
-    }
-
     // The UI font is the largest whose line fits the about box's text rows.
     void fontSize()
     {

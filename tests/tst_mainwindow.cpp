@@ -72,31 +72,6 @@ private slots:
         }
     }
 
-    // The button follows each keystroke; a year takes four characters, the
-    // fifth key is refused.
-    void keystrokes_data()
-    {
-        QTest::addColumn<int>("input");
-        QTest::addColumn<QString>("entry"); // the year typed into stays empty
-        QTest::newRow("算出基準日") << 1 << "西暦||1|1|西暦|1990|1|1";
-        QTest::newRow("生年月日") << 5 << "西暦|2023|1|1|西暦||1|1";
-    }
-
-    void keystrokes()
-    {
-        QFETCH(int, input);
-        QFETCH(QString, entry);
-        w->enter(entry);
-        w->input(input)->setFocus();
-        const bool ready2024 = input == 1; // 2024 is after the birth, not before the reference
-        for (auto step : {std::make_pair(Qt::Key_2, input != 1), {Qt::Key_0, input != 1}, {Qt::Key_2, input != 1},
-                          {Qt::Key_4, ready2024}, {Qt::Key_5, ready2024}, {Qt::Key_Backspace, input != 1}}) {
-            QTest::keyClick(w->input(input), step.first);
-            QCOMPARE(w->button()->isEnabled(), step.second);
-        }
-        QCOMPARE(w->texts()[input], QStringLiteral("202"));
-    }
-
     // Tab walks the inputs, the button while it is enabled, and the results.
     void tabOrder_data()
     {
