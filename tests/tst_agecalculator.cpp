@@ -34,19 +34,15 @@ struct Texts
     }
 };
 
-// The eight texts of an entry: "令和|元|5|1|西暦|1|1|1".
-struct Entry
+// Validates the eight texts of an entry: "令和|元|5|1|西暦|1|1|1".
+bool validate(AgeCalculator &calc, const QByteArrayList &parts)
 {
     Texts storage;
-    const char *texts[8] = {};
-    explicit Entry(const QList<QByteArray> &parts)
-    {
-        for (int i = 0; i < 8; ++i)
-            texts[i] = storage.add(parts[i]);
-    }
-    explicit Entry(const QByteArray &utf8) : Entry(sjis(utf8).split('|')) {}
-    bool validate(AgeCalculator &calc) const { return calc.validateDates(texts, texts + 4); }
-};
+    const char *texts[8];
+    for (int i = 0; i < 8; ++i)
+        texts[i] = storage.add(parts[i]);
+    return calc.validateDates(texts, texts + 4);
+}
 
 QByteArray ages(const char *b) { return QByteArray(b) + ' ' + QByteArray(b + 5) + ' ' + QByteArray(b + 10); }
 
@@ -57,9 +53,7 @@ class TestAgeCalculator : public QObject
     Q_OBJECT
 
 private slots:
-    // Whole entries: year texts, mixed eras, the order of the dates, ages
-    // in four digits. The rules themselves: agesAgainstModel; the era
-    // ranges: everySingleDate.
+    // Whole entries: year texts, mixed eras, the order of the dates, long ages.
     void entries_data()
     {
         QTest::addColumn<QByteArray>("ref"); // era|year|month|day
@@ -95,7 +89,7 @@ private slots:
         QFETCH(QByteArray, birth);
         QFETCH(QByteArray, ages);
         AgeCalculator calc;
-        QCOMPARE(Entry(ref + '|' + birth).validate(calc), !ages.isEmpty());
+        QCOMPARE(validate(calc, sjis(ref + '|' + birth).split('|')), !ages.isEmpty());
         QCOMPARE(calc.valid, !ages.isEmpty());
         char buffer[15];
         QCOMPARE(calc.calcAges(buffer), !ages.isEmpty());
@@ -103,8 +97,7 @@ private slots:
             QCOMPARE(::ages(buffer), ages);
     }
 
-    // The three ages of every pair of dates with a birth in 2000-2003 and a
-    // reference up to 2005, two leap days among them, as the model counts.
+    // The ages of every birth in 2000-2003 on every day up to 2005, as the model counts.
     void agesAgainstModel()
     {
         std::vector<model::Date> dates;
@@ -124,14 +117,12 @@ private slots:
                 const model::Ages a = model::ages(r, b);
                 if (!calc.calcAges(buffer) || std::atoi(buffer) != a.legal || std::atoi(buffer + 5) != a.counted
                     || std::atoi(buffer + 10) != a.customary)
-                    QFAIL(qPrintable(QStringLiteral("born %1-%2-%3, on %4-%5-%6: %7, not %8 %9 %10").arg(b.year).arg(b.month)
-                                         .arg(b.day).arg(r.year).arg(r.month).arg(r.day).arg(ages(buffer).constData())
-                                         .arg(a.legal).arg(a.counted).arg(a.customary)));
+                    QFAIL(qPrintable(QString::asprintf("born %d-%d-%d, on %d-%d-%d: %s", b.year, b.month, b.day,
+                                                       r.year, r.month, r.day, ages(buffer).constData())));
             }
     }
 
-    // Each class of bad text in each position of a good entry; byte pairs
-    // also alone, where no later digit could push the value out of range.
+    // Each class of bad text in each position of a good entry; pairs also alone.
     void badText_data()
     {
         QTest::addColumn<int>("position");
@@ -166,14 +157,13 @@ private slots:
         QFETCH(QByteArray, text);
         QByteArrayList parts = sjis("平成|12|6|15|昭和|55|3|20").split('|');
         AgeCalculator calc;
-        QVERIFY(Entry(parts).validate(calc));
+        QVERIFY(validate(calc, parts));
         parts[position] = text;
-        QVERIFY(!Entry(parts).validate(calc));
+        QVERIFY(!validate(calc, parts));
         QVERIFY(!calc.valid);
     }
 
-    // Every era year up to one past the last, month and day 1-31, as either
-    // date; an accepted birth date is stored as its Gregorian date.
+    // Every era year to one past the last, month and day 1-31, as either date.
     void everySingleDate()
     {
         Texts keep; // each text once
@@ -201,8 +191,7 @@ private slots:
         QVERIFY(checked > 3'800'000);
     }
 
-    // Whatever the public fields hold, calcAges computes only from dates an
-    // accepted validation could store; else it writes nothing.
+    // calcAges computes only from fields an accepted validation could store.
     void refusesFields_data()
     {
         QTest::addColumn<bool>("valid");

@@ -8,9 +8,8 @@ class TestCp932Text : public QObject
     Q_OBJECT
 
 private slots:
-    // Beside a digit, each BMP code point but the digits, a surrogate pair
-    // and a reversed one leave the entry rejected: no character comes out of
-    // the conversion as nothing or as a look-alike that the rules accept.
+    // Beside a digit, every character but a digit, and surrogate pairs, leave
+    // the entry rejected: none converts to nothing or to an accepted look-alike.
     void everyCharacter()
     {
         const QByteArray seireki = cp932text::fromUnicode(QStringLiteral("西暦"));

@@ -1,9 +1,8 @@
 #include "testsupport.h"
 
 
-// Under weston, the fixed-size windows maximized or full screen (as Qt's
-// own title bar asks) take the compositor's size without being ended, keep
-// the form as designed, and are fixed again once restored.
+// Under weston, a fixed window maximized or full screen takes the compositor's
+// size without being ended, keeps its form, and is fixed again once restored.
 class TestFixedSize : public QObject
 {
     Q_OBJECT
@@ -58,8 +57,7 @@ private slots:
         }
     }
 
-    // A bad frame ends the client after the fact: one more window drawn
-    // shows that the last frames above were accepted.
+    // A bad frame ends the client later: one more window drawn shows there was none.
     void cleanupTestCase()
     {
         QWidget probe;

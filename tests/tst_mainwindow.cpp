@@ -14,14 +14,12 @@ private slots:
 
     void cleanup() { delete w; }
 
-    // What main() sets up before the window is built, and the window's
-    // start: nothing chosen, nothing shown, fixed in size, lists from 1.
+    // The window's start: nothing chosen, nothing shown, fixed, lists from 1.
     void startUp()
     {
         QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral(YOROZUMI_APP_ID));
-        const QFont font = QApplication::font();
-        QVERIFY(QFontDatabase().writingSystems(QFontInfo(font).family()).contains(QFontDatabase::Japanese));
-        QCOMPARE(QFont::substitute(QStringLiteral("MS UI Gothic")).toLower(), font.family().toLower());
+        const QString face = QFontInfo(QApplication::font()).family();
+        QVERIFY(QFontDatabase().writingSystems(face).contains(QFontDatabase::Japanese));
         QCOMPARE(w->texts(), QString("西暦||1|1|西暦||1|1").split('|'));
         QVERIFY(!w->button()->isEnabled());
         QCOMPARE(w->results(), QStringLiteral("  "));
@@ -60,38 +58,13 @@ private slots:
         QCOMPARE(w->results(), QStringLiteral("  "));
         QTest::mouseClick(w->button(), Qt::LeftButton);
         QCOMPARE(w->results(), ages);
-        for (int i = 0; i < 8; ++i) // choosing what is already there changes nothing
-            w->set(i, w->texts()[i]);
-        QCOMPARE(w->results(), ages);
-        for (int i = 0; i < 8; ++i) { // any other change, to a good entry too, empties them
+        for (int i = 0; i < 8; ++i) { // any change, to a good entry too, empties them
             w->enter(entry);
             QTest::mouseClick(w->button(), Qt::LeftButton);
             auto *box = qobject_cast<QComboBox *>(w->input(i));
             box ? box->setCurrentIndex((box->currentIndex() + 1) % box->count()) : w->set(i, w->texts()[i].chopped(1));
             QCOMPARE(w->results(), QStringLiteral("  "));
         }
-    }
-
-    // Tab walks the inputs, the button while it is enabled, and the results.
-    void tabOrder_data()
-    {
-        QTest::addColumn<QString>("year");
-        QTest::addColumn<QString>("order");
-        const QString inputs = "comboBox lineEdit comboBox_2 comboBox_3 comboBox_4 lineEdit_2 comboBox_5 comboBox_6 ";
-        QTest::newRow("button disabled") << "" << inputs + "lineEdit_3 lineEdit_4 lineEdit_5 comboBox";
-        QTest::newRow("button enabled") << "2024" << inputs + "pushButton lineEdit_3 lineEdit_4 lineEdit_5";
-    }
-
-    void tabOrder()
-    {
-        QFETCH(QString, year);
-        QFETCH(QString, order);
-        w->enter("西暦|" + year + "|1|1|西暦|1990|1|1");
-        QStringList visited;
-        w->input(0)->setFocus();
-        for (int i = 0; i < 12; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab))
-            visited << QApplication::focusWidget()->objectName();
-        QCOMPARE(visited.join(' '), order);
     }
 
     // In a text field Ctrl+A selects all there and opens no about box.
@@ -151,8 +124,7 @@ private slots:
         QVERIFY(!w->isVisible());
     }
 
-    // An input method's preedit is no text yet; a commit that does not fit
-    // is refused whole, keeping the field and any ages; one that fits counts.
+    // A preedit is no text yet; a commit that does not fit is refused whole.
     void inputMethod_data()
     {
         QTest::addColumn<int>("input");
@@ -203,8 +175,7 @@ private slots:
         QCOMPARE(w->results(), after == before ? shown : QStringLiteral("  "));
     }
 
-    // A screen reader hears what each input and result is for, not its
-    // value, and its role; a group, its title.
+    // A screen reader hears each field's purpose and role, not its value.
     void accessibleNames()
     {
         w->enter(QStringLiteral("令和|8|12|31|平成|2|11|30"));

@@ -1,6 +1,5 @@
 #!/bin/sh
-# Runs a program under an Xvfb of its own at <dpi>, in Xft.dpi too, as a
-# desktop at that scale tells it (-noreset keeps it once xrdb has gone):
+# Runs a program under an Xvfb of its own at <dpi>, in Xft.dpi too, as a desktop sets it:
 #   x11_run.sh <dpi> <program> [arguments...]
 set -eu
 dpi=$1
