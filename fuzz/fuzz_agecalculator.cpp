@@ -1,7 +1,5 @@
-// libFuzzer target: the input, split at NUL bytes, gives the eight date
-// texts. Whatever the texts, nothing is read out of bounds; what
-// validateDates accepts are two existing dates in order, which calcAges
-// writes; a rejection leaves the buffer alone.
+// libFuzzer target: the input, split at NUL bytes, gives the eight texts.
+// What is accepted are two existing dates in order; a rejection writes nothing.
 
 #include "agecalculator.h"
 
