@@ -124,27 +124,31 @@ private slots:
         QCOMPARE(link->textInteractionFlags(), Qt::LinksAccessibleByKeyboard | Qt::LinksAccessibleByMouse);
     }
 
-    // The text pages are paper, dark on white, on a dark palette, active or not.
+    // The text pages are paper, dark on white, on a dark palette and on a
+    // light one that is not quite white, active or not.
     void paper_data()
     {
         QTest::addColumn<QByteArray>("dialog");
+        QTest::addColumn<bool>("dark");
         QTest::addColumn<int>("group");
         const char *groups[] = {"active", "disabled", "inactive"}; // QPalette's order
         for (const char *dialog : {"Dialog_C", "Dialog_R", "Dialog_A"})
-            for (int group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-                QTest::addRow("%s, %s", dialog, groups[group]) << QByteArray(dialog) << group;
+            for (bool dark : {true, false})
+                for (int group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+                    QTest::addRow("%s, %s, %s", dialog, dark ? "dark" : "light", groups[group]) << QByteArray(dialog) << dark << group;
     }
 
     void paper()
     {
         QFETCH(QByteArray, dialog);
+        QFETCH(bool, dark);
         QFETCH(int, group);
         const QPalette original = QApplication::palette();
-        QPalette dark(QColor(0x35, 0x35, 0x35));
-        dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+        QPalette palette(dark ? QColor(0x35, 0x35, 0x35) : QColor(0xef, 0xef, 0xef));
+        palette.setColor(QPalette::Base, dark ? QColor(0x2a, 0x2a, 0x2a) : QColor(0xfb, 0xfb, 0xfb));
         for (auto role : {QPalette::Text, QPalette::WindowText})
-            dark.setColor(role, QColor(0xee, 0xee, 0xee));
-        QApplication::setPalette(dark);
+            palette.setColor(role, dark ? QColor(0xee, 0xee, 0xee) : QColor(0x20, 0x20, 0x20));
+        QApplication::setPalette(palette);
         const auto d = makeForm(dialog);
         QApplication::setPalette(original);
         auto *browser = d->findChild<QTextBrowser *>();
