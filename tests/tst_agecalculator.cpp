@@ -15,11 +15,11 @@ QByteArray sjis(QByteArray text)
     static const char *const pinned[][2] = {
         {"西暦", "\x90\xBC\x97\xEF"}, {"令和", "\x97\xDF\x98\x61"}, {"平成", "\x95\xBD\x90\xAC"},
         {"昭和", "\x8F\xBA\x98\x61"}, {"大正", "\x91\xE5\x90\xB3"}, {"明治", "\x96\xBE\x8E\xA1"},
-        {"元", "\x8C\xB3"}, {"年", "\x94\x4E"}, {"　", "\x81\x40"}, {"－", "\x81\x7C"}, {"Ａ", "\x82\x60"},
-        {"０", "\x82\x4F"}, {"１", "\x82\x50"}, {"２", "\x82\x51"}, {"３", "\x82\x52"}, {"４", "\x82\x53"},
-        {"５", "\x82\x54"}, {"６", "\x82\x55"}, {"７", "\x82\x56"}, {"８", "\x82\x57"}, {"９", "\x82\x58"}};
+        {"元", "\x8C\xB3"}, {"年", "\x94\x4E"}, {"　", "\x81\x40"}, {"－", "\x81\x7C"}, {"Ａ", "\x82\x60"}};
     for (const auto &pin : pinned)
         text.replace(pin[0], pin[1]);
+    for (char digit = 0; digit < 10; ++digit) // ０-９
+        text.replace(QString(QChar(0xFF10 + digit)).toUtf8(), QByteArray("\x82") + char(0x4F + digit));
     return text;
 }
 

@@ -99,7 +99,6 @@ private slots:
         QTest::newRow("Ctrl+E in a list") << "Ctrl+E" << "comboBox";
         QTest::newRow("Ctrl+E in a year") << "Ctrl+E" << "lineEdit_2";
         QTest::newRow("Ctrl+E in a result") << "Ctrl+E" << "lineEdit_4";
-        QTest::newRow("title bar") << "close" << "comboBox";
     }
 
     void quit()
@@ -114,10 +113,8 @@ private slots:
                 w->findChild<QMenu *>("menu_F")->actions().value(0)->trigger();
             else if (how == "toolbar")
                 QTest::mouseClick(w->findChild<QToolBar *>()->widgetForAction(w->findChild<QAction *>("action_X")), Qt::LeftButton);
-            else if (how == "Ctrl+E")
-                QTest::keyClick(target, Qt::Key_E, Qt::ControlModifier);
             else
-                w->close();
+                QTest::keyClick(target, Qt::Key_E, Qt::ControlModifier);
         });
         QTimer::singleShot(3000, qApp, [] { QCoreApplication::exit(1); });
         QCOMPARE(QApplication::exec(), 0);
