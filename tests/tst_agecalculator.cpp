@@ -117,8 +117,9 @@ private slots:
                 const model::Ages a = model::ages(r, b);
                 if (!calc.calcAges(buffer) || std::atoi(buffer) != a.legal || std::atoi(buffer + 5) != a.counted
                     || std::atoi(buffer + 10) != a.customary)
-                    QFAIL(qPrintable(QString::asprintf("born %d-%d-%d, on %d-%d-%d: %s", b.year, b.month, b.day,
-                                                       r.year, r.month, r.day, ages(buffer).constData())));
+                    QFAIL(qPrintable(QString::asprintf("born %d-%d-%d, on %d-%d-%d: %s, not %d %d %d", b.year, b.month,
+                                                       b.day, r.year, r.month, r.day, ages(buffer).constData(),
+                                                       a.legal, a.counted, a.customary)));
             }
     }
 
@@ -182,10 +183,15 @@ private slots:
                         const model::Date g{y + era.offset, m, d};
                         const bool expected = model::exists(g) && era.contains(g);
                         const char *date[] = {name, n[size_t(y)], n[size_t(m)], n[size_t(d)]};
-                        const bool stored = calc.validateDates(latest, date) == expected && (!expected
-                            || (calc.birthYear == g.year && calc.birthMonth == m && calc.birthDay == d));
-                        if (calc.validateDates(date, earliest) != expected || !stored)
-                            QFAIL(qPrintable(QStringLiteral("%1 %2-%3-%4").arg(era.name).arg(y).arg(m).arg(d)));
+                        auto what = [&](const char *fault) {
+                            return QString::asprintf("%s %d-%d-%d %s", era.name, y, m, d, fault).toUtf8();
+                        };
+                        if (calc.validateDates(date, earliest) != expected)
+                            QFAIL(what(expected ? "rejected as reference" : "accepted as reference").constData());
+                        if (calc.validateDates(latest, date) != expected)
+                            QFAIL(what(expected ? "rejected as birth date" : "accepted as birth date").constData());
+                        if (expected && (calc.birthYear != g.year || calc.birthMonth != m || calc.birthDay != d))
+                            QFAIL(what("stored wrongly").constData());
                     }
         }
         QVERIFY(checked > 3'800'000);
