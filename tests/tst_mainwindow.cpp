@@ -96,7 +96,6 @@ private slots:
         QTest::addColumn<QString>("focus");
         QTest::newRow("menu") << "menu" << "comboBox";
         QTest::newRow("tool bar") << "toolbar" << "comboBox";
-        QTest::newRow("Ctrl+E in a list") << "Ctrl+E" << "comboBox";
         QTest::newRow("Ctrl+E in a year") << "Ctrl+E" << "lineEdit_2";
         QTest::newRow("Ctrl+E in a result") << "Ctrl+E" << "lineEdit_4";
     }
