@@ -8,7 +8,7 @@
 #include <QApplication>
 #include <QStyle>
 
-void setHighDpiPolicyBeforeApplication()
+void setPlatformPolicyBeforeApplication()
 {
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     // Qt 6 always scales. In Qt 5.15 the attribute is one enabler among
@@ -21,6 +21,14 @@ void setHighDpiPolicyBeforeApplication()
     // rectangles scale alike, so what fits at 96 dpi fits there too. A
     // QT_SCALE_FACTOR_ROUNDING_POLICY of the user's takes precedence.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+
+    // Qt's Wayland plugin calls a window hidden when the compositor is
+    // slower than 100 ms with a frame, as a busy machine's is, and while
+    // hidden it does not tell the compositor the size of a maximized frame:
+    // the compositor then ends the program. A widget window has nothing to
+    // gain from the guess. A value of the user's takes precedence.
+    if (!qEnvironmentVariableIsSet("QT_WAYLAND_FRAME_CALLBACK_TIMEOUT"))
+        qputenv("QT_WAYLAND_FRAME_CALLBACK_TIMEOUT", "0");
 }
 
 void fitApplicationToDesktop()

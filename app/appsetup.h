@@ -6,8 +6,9 @@
 
 // Before the QApplication exists, since Qt reads it when the application
 // creates its platform integration: scale the fixed-pixel windows on dense
-// screens by the screen's own factor.
-void setHighDpiPolicyBeforeApplication();
+// screens by the screen's own factor, and keep Wayland windows shown while
+// the compositor is slow.
+void setPlatformPolicyBeforeApplication();
 
 // Right after the QApplication exists: the desktop id, the Japanese UI font,
 // the form style and the screen-reader names of the combo boxes.

@@ -5,7 +5,7 @@
 
 int main(int argc, char *argv[])
 {
-    setHighDpiPolicyBeforeApplication();
+    setPlatformPolicyBeforeApplication();
     QApplication app(argc, argv);
     fitApplicationToDesktop();
     MainWindow window;

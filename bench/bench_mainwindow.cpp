@@ -52,7 +52,7 @@ BENCHMARK(BM_keystroke);
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    setHighDpiPolicyBeforeApplication();
+    setPlatformPolicyBeforeApplication();
     QApplication app(argc, argv);
     fitApplicationToDesktop();
     MainWindow window;

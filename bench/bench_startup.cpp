@@ -69,7 +69,7 @@ int main(int argc, char *argv[])
 
     // The program's own start-up path (see app/main.cpp).
     if (program)
-        setHighDpiPolicyBeforeApplication();
+        setPlatformPolicyBeforeApplication();
     QApplication app(argc, argv);
     std::unique_ptr<QMainWindow> window;
     if (program) {

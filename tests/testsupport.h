@@ -21,7 +21,7 @@
 #define YOROZUMI_TEST_MAIN(TestClass)                                         \
     int main(int argc, char *argv[])                                          \
     {                                                                         \
-        setHighDpiPolicyBeforeApplication();                                  \
+        setPlatformPolicyBeforeApplication();                                 \
         QApplication app(argc, argv);                                         \
         fitApplicationToDesktop();                                            \
         TestClass test;                                                       \
