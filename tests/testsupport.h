@@ -76,15 +76,20 @@ inline bool showActive(QWidget *w)
     return QTest::qWaitForWindowActive(w);
 }
 
-// Runs `action` on the modal widget exec() shows; gives up after about 5 s.
+// Runs `action` on the modal widget exec() shows, then closes it if the
+// action did not (a failed check returns early), so that exec() returns.
+// Looks for it every 5 ms, `attempts` times.
 inline void onNextModal(std::function<void(QWidget *)> action, int attempts = 1000)
 {
     QTimer::singleShot(5, [action, attempts] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal->isVisible())
+        QPointer<QWidget> modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible()) {
             action(modal);
-        else if (attempts > 0)
+            if (modal && modal->isVisible())
+                modal->close();
+        } else if (attempts > 0) {
             onNextModal(action, attempts - 1);
+        }
     });
 }
 
