@@ -2,6 +2,7 @@
 # Installs a build into a temporary prefix and checks what lands there:
 #   install_test.sh <build dir> <app id> <version> <release date>
 set -euo pipefail
+export LC_ALL=C.UTF-8 # man renders the Japanese page
 build=$1 id=$2 version=$3 date=$4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
