@@ -2,24 +2,20 @@
 
 #include "cp932.h"
 
+#include <cstring>
+#include <iterator>
+
 namespace {
 
-struct Era
-{
-    std::uint32_t name;     // the four CP932 bytes of the era name, big-endian
-    std::int32_t offset;    // Gregorian year = era year + offset
-    std::int32_t lastYear;  // largest era year
-    std::int32_t firstMonthDay; // month * 100 + day of the first day, in era year 1
-    std::int32_t lastMonthDay;  // month * 100 + day of the last day, in lastYear
-};
+using Era = AgeCalculator::Era;
 
 constexpr Era kEras[] = {
-    {0x90BC97EFu, 0, 9999, 101, 1231},     // 西暦
-    {0x97DF9861u, 2018, 7981, 501, 1231},  // 令和 2019-05-01 ..
-    {0x95BD90ACu, 1988, 31, 108, 430},     // 平成 1989-01-08 .. 2019-04-30
-    {0x8FBA9861u, 1925, 64, 1225, 107},    // 昭和 1926-12-25 .. 1989-01-07
-    {0x91E590B3u, 1911, 15, 730, 1224},    // 大正 1912-07-30 .. 1926-12-24
-    {0x96BE8EA1u, 1867, 45, 908, 729},     // 明治 1868-09-08 .. 1912-07-29
+    {"\x90\xBC\x97\xEF", 1, 1, 1, 9999, 12, 31},      // 西暦
+    {"\x97\xDF\x98\x61", 2019, 5, 1, 9999, 12, 31},   // 令和
+    {"\x95\xBD\x90\xAC", 1989, 1, 8, 2019, 4, 30},    // 平成
+    {"\x8F\xBA\x98\x61", 1926, 12, 25, 1989, 1, 7},   // 昭和
+    {"\x91\xE5\x90\xB3", 1912, 7, 30, 1926, 12, 24},  // 大正
+    {"\x96\xBE\x8E\xA1", 1868, 9, 8, 1912, 7, 29},    // 明治
 };
 
 constexpr std::int32_t kMaxValue = 9999;
@@ -27,15 +23,8 @@ constexpr std::int32_t kRejected = -1;
 
 const Era *findEra(const char *text) noexcept
 {
-    const auto *p = reinterpret_cast<const unsigned char *>(text);
-    // Exactly four bytes; each byte is looked at only if the one before it
-    // was not the terminator.
-    if (p[0] == 0 || p[1] == 0 || p[2] == 0 || p[3] == 0 || p[4] != 0)
-        return nullptr;
-    const std::uint32_t key = std::uint32_t(p[0]) << 24 | std::uint32_t(p[1]) << 16
-                              | std::uint32_t(p[2]) << 8 | std::uint32_t(p[3]);
     for (const Era &era : kEras) {
-        if (era.name == key)
+        if (std::strcmp(text, era.name) == 0)
             return &era;
     }
     return nullptr;
@@ -94,7 +83,7 @@ bool exists(std::int32_t year, std::int32_t month, std::int32_t day) noexcept
            && std::uint32_t(month) - 1u < 12u && day >= 1 && day <= daysInMonth(year, month);
 }
 
-// Orders dates; within 1..9999 it stays below 10^8.
+// Orders dates; it stays far below 2^31 for every year read here.
 std::int32_t dateKey(std::int32_t year, std::int32_t month, std::int32_t day) noexcept
 {
     return year * 10000 + month * 100 + day;
@@ -126,11 +115,11 @@ bool readDate(const char *const group[4], std::int32_t &year, std::int32_t &mont
     if (day < 1 || day > 31)
         return false;
 
-    const std::int32_t monthDay = month * 100 + day;
-    if (year > era->lastYear || (year == 1 && monthDay < era->firstMonthDay)
-        || (year == era->lastYear && monthDay > era->lastMonthDay))
+    year += era->firstYear - 1;
+    const std::int32_t key = dateKey(year, month, day);
+    if (key < dateKey(era->firstYear, era->firstMonth, era->firstDay)
+        || key > dateKey(era->lastYear, era->lastMonth, era->lastDay))
         return false;
-    year += era->offset;
 
     return day <= daysInMonth(year, month);
 }
@@ -215,4 +204,14 @@ bool AgeCalculator::calcAges(char *result) const noexcept
     writeDecimal(result + 5, counted);
     writeDecimal(result + 10, customary);
     return true;
+}
+
+const AgeCalculator::Era *AgeCalculator::erasBegin() noexcept
+{
+    return std::begin(kEras);
+}
+
+const AgeCalculator::Era *AgeCalculator::erasEnd() noexcept
+{
+    return std::end(kEras);
 }

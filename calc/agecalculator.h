@@ -26,6 +26,21 @@ public:
 
     bool valid;
     std::int32_t refYear, refMonth, refDay, birthYear, birthMonth, birthDay;
+
+    // An era a date can be entered in: its name as four CP932 bytes, and
+    // its first and last days as proleptic Gregorian year, month and day.
+    struct Era
+    {
+        const char *name;
+        std::int32_t firstYear, firstMonth, firstDay;
+        std::int32_t lastYear, lastMonth, lastDay;
+    };
+
+    // The eras, in the order the forms list them. This table is the one
+    // place an era is defined; the tests hold the forms and the rules text
+    // to it.
+    static const Era *erasBegin() noexcept;
+    static const Era *erasEnd() noexcept;
 };
 
 #endif // AGECALCULATOR_H

@@ -4,7 +4,6 @@
 // An independent model of the date rules: day numbers and the anniversary
 // rules as a person states them, no case analysis shared with the program.
 
-#include <array>
 #include <cstdint>
 
 namespace model {
@@ -35,19 +34,18 @@ inline bool exists(const Date &d)
 struct Era
 {
     const char *name; // UTF-8
-    int offset;
-    Date first, last;
+    Date first, last; // era year 1 is first.year
     bool contains(const Date &g) const { return days(g) >= days(first) && days(g) <= days(last); }
 };
 
-inline constexpr std::array<Era, 6> eras{{
-    {"西暦", 0, {1, 1, 1}, {9999, 12, 31}},
-    {"令和", 2018, {2019, 5, 1}, {9999, 12, 31}},
-    {"平成", 1988, {1989, 1, 8}, {2019, 4, 30}},
-    {"昭和", 1925, {1926, 12, 25}, {1989, 1, 7}},
-    {"大正", 1911, {1912, 7, 30}, {1926, 12, 24}},
-    {"明治", 1867, {1868, 9, 8}, {1912, 7, 29}},
-}};
+inline constexpr Era eras[] = {
+    {"西暦", {1, 1, 1}, {9999, 12, 31}},
+    {"令和", {2019, 5, 1}, {9999, 12, 31}},
+    {"平成", {1989, 1, 8}, {2019, 4, 30}},
+    {"昭和", {1926, 12, 25}, {1989, 1, 7}},
+    {"大正", {1912, 7, 30}, {1926, 12, 24}},
+    {"明治", {1868, 9, 8}, {1912, 7, 29}},
+};
 
 struct Ages { int legal, counted, customary; };
 

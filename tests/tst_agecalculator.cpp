@@ -2,6 +2,7 @@
 #include "datemodel.h"
 
 #include <QtTest>
+#include <QTextCodec>
 
 #include <cstring>
 #include <limits>
@@ -9,18 +10,11 @@
 
 namespace {
 
-// UTF-8 to CP932 with the bytes pinned here; other bytes pass unchanged.
-QByteArray sjis(QByteArray text)
+// UTF-8 to CP932, as Windows has it.
+QByteArray sjis(const QByteArray &text)
 {
-    static const char *const pinned[][2] = {
-        {"西暦", "\x90\xBC\x97\xEF"}, {"令和", "\x97\xDF\x98\x61"}, {"平成", "\x95\xBD\x90\xAC"},
-        {"昭和", "\x8F\xBA\x98\x61"}, {"大正", "\x91\xE5\x90\xB3"}, {"明治", "\x96\xBE\x8E\xA1"},
-        {"元", "\x8C\xB3"}, {"年", "\x94\x4E"}, {"　", "\x81\x40"}, {"－", "\x81\x7C"}, {"Ａ", "\x82\x60"}};
-    for (const auto &pin : pinned)
-        text.replace(pin[0], pin[1]);
-    for (char digit = 0; digit < 10; ++digit) // ０-９
-        text.replace(QString(QChar(0xFF10 + digit)).toUtf8(), QByteArray("\x82") + char(0x4F + digit));
-    return text;
+    static QTextCodec *const codec = QTextCodec::codecForName("Windows-31J");
+    return codec->fromUnicode(QString::fromUtf8(text));
 }
 
 // Texts in exact-size heap blocks, so that the sanitizers see any overread.
@@ -177,10 +171,10 @@ private slots:
         long checked = 0;
         for (const model::Era &era : model::eras) {
             const char *name = keep.add(sjis(era.name));
-            for (int y = 1; y <= era.last.year - era.offset + 1; ++y)
+            for (int y = 1; y <= era.last.year - era.first.year + 2; ++y)
                 for (int m = 1; m <= 12; ++m)
                     for (int d = 1; d <= 31; ++d, ++checked) {
-                        const model::Date g{y + era.offset, m, d};
+                        const model::Date g{y + era.first.year - 1, m, d};
                         const bool expected = model::exists(g) && era.contains(g);
                         const char *date[] = {name, n[size_t(y)], n[size_t(m)], n[size_t(d)]};
                         auto what = [&](const char *fault) {
@@ -195,6 +189,20 @@ private slots:
                     }
         }
         QVERIFY(checked > 3'800'000);
+    }
+
+    // The calculator's eras are the published calendar's, in its order.
+    void erasAsPublished()
+    {
+        QStringList table, published;
+        for (auto *era = AgeCalculator::erasBegin(); era != AgeCalculator::erasEnd(); ++era)
+            table << QString::asprintf("%s %d-%d-%d..%d-%d-%d", QTextCodec::codecForName("Windows-31J")->toUnicode(era->name)
+                                       .toUtf8().constData(), era->firstYear, era->firstMonth, era->firstDay,
+                                       era->lastYear, era->lastMonth, era->lastDay);
+        for (const model::Era &era : model::eras)
+            published << QString::asprintf("%s %d-%d-%d..%d-%d-%d", era.name, era.first.year, era.first.month,
+                                           era.first.day, era.last.year, era.last.month, era.last.day);
+        QCOMPARE(table.join(", "), published.join(", "));
     }
 
     // calcAges computes only from fields an accepted validation could store.

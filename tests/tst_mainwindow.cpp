@@ -1,5 +1,8 @@
 #include "testsupport.h"
 
+#include "agecalculator.h"
+#include "cp932text.h"
+
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -29,15 +32,69 @@ private slots:
         QCOMPARE(w->maximumSize(), size);
         for (int i = 0; i < 3; ++i)
             QVERIFY(w->result(i)->isReadOnly());
-        for (int i : {0, 2, 3, 4, 6, 7}) { // each list shows whole
+        for (int i : {0, 2, 3, 4, 6, 7}) { // each list shows whole; the eras are checked by eras()
             auto *box = static_cast<QComboBox *>(w->input(i));
-            const int count = i % 4 == 0 ? 6 : i % 4 == 2 ? 12 : 31;
+            const int count = i % 4 == 0 ? box->count() : i % 4 == 2 ? 12 : 31;
             QCOMPARE(box->count(), count);
             QCOMPARE(box->maxVisibleItems(), i % 4 == 0 ? 10 : count);
             QVERIFY(!box->isEditable());
             for (int k = 0; i % 4 && k < count; ++k)
                 QCOMPARE(box->itemText(k), QString::number(k + 1));
         }
+    }
+
+    // Each place that lists the eras follows the calculator's table: both
+    // era lists, what the calculator accepts and the rules the help states.
+    void eras_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::newRow("comboBox, the era list of 算出基準日") << "comboBox";
+        QTest::newRow("comboBox_4, the era list of 生年月日") << "comboBox_4";
+        QTest::newRow("validateDates, on each era's first and last day") << "calculator";
+        QTest::newRow("Dialog_R, the input rules") << "Dialog_R";
+    }
+
+    void eras()
+    {
+        QFETCH(QString, place);
+        QStringList table, found;
+        for (auto *era = AgeCalculator::erasBegin(); era != AgeCalculator::erasEnd(); ++era) {
+            const QString name = cp932text::toUnicode(era->name);
+            const QString last = QString::number(era->lastYear - era->firstYear + 1);
+            if (place.startsWith("comboBox")) {
+                table << name;
+            } else if (place == "calculator") {
+                table << name + ": 1-" + QString::number(era->firstMonth) + '-' + QString::number(era->firstDay) + " to "
+                             + last + '-' + QString::number(era->lastMonth) + '-' + QString::number(era->lastDay);
+                const QString earliest = QString("|元|%1|%2|西暦|元|1|1").arg(era->firstMonth).arg(era->firstDay);
+                const QString latest = QString("|%1|%2|%3|西暦|元|1|1").arg(last).arg(era->lastMonth).arg(era->lastDay);
+                w->enter(name + earliest);
+                const bool first = w->button()->isEnabled();
+                w->enter(name + latest);
+                found << name + (first ? ": 1-" : ": not 1-") + QString::number(era->firstMonth) + '-'
+                             + QString::number(era->firstDay) + (w->button()->isEnabled() ? " to " : " to not ") + last + '-'
+                             + QString::number(era->lastMonth) + '-' + QString::number(era->lastDay);
+            } else {
+                table << QString("%1の日付の入力は、%1元年%2月%3日から%1%4年%5月%6日までの範囲で有効とする。")
+                             .arg(name, QString::number(era->firstMonth), QString::number(era->firstDay), last,
+                                  QString::number(era->lastMonth), QString::number(era->lastDay));
+            }
+        }
+        if (place.startsWith("comboBox")) {
+            auto *box = w->findChild<QComboBox *>(place);
+            QVERIFY2(box, qPrintable("no " + place));
+            for (int i = 0; i < box->count(); ++i)
+                found << box->itemText(i);
+        } else if (place == "Dialog_R") {
+            Dialog_R rules(nullptr);
+            auto *browser = rules.findChild<QTextBrowser *>("textBrowser");
+            QVERIFY2(browser, "no textBrowser in Dialog_R");
+            const QRegularExpression rule("([^○\\s]+の日付の入力は、.*)$");
+            for (const QString &line : browser->toPlainText().split('\n'))
+                if (line.contains(rule))
+                    found << rule.match(line).captured(1).trimmed();
+        }
+        QCOMPARE(found.join(", "), table.join(", "));
     }
 
     void ages_data()
