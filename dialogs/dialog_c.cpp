@@ -2,6 +2,7 @@
 
 #include "fixedsize.h"
 #include "printedpage.h"
+#include "uifont.h"
 #include "ui_dialog_c.h"
 
 Dialog_C::Dialog_C(QWidget *parent)
@@ -9,6 +10,7 @@ Dialog_C::Dialog_C(QWidget *parent)
     , ui(new Ui_Dialog_C)
 {
     ui->setupUi(this);
+    fitFontToForm(this);
     fixWindowSize(this, size());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     keepPrintedPage(ui->textBrowser);

@@ -2,6 +2,7 @@
 
 #include "fixedsize.h"
 #include "printedpage.h"
+#include "uifont.h"
 #include "ui_dialog_r.h"
 
 Dialog_R::Dialog_R(QWidget *parent)
@@ -9,6 +10,7 @@ Dialog_R::Dialog_R(QWidget *parent)
     , ui(new Ui_Dialog_R)
 {
     ui->setupUi(this);
+    fitFontToForm(this);
     fixWindowSize(this, size());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     keepPrintedPage(ui->textBrowser);

@@ -1,12 +1,21 @@
 #include "uifont.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QFontMetricsF>
-#include <QStringList>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOption>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextLayout>
 
-#include <algorithm>
-#include <iterator>
+#include <memory>
 
 namespace {
 
@@ -43,34 +52,55 @@ QString installedJapaneseGothic()
     return QString();
 }
 
-const UiCaption kTightest[] = {
-    {"Version " YOROZUMI_VERSION, 65, 0},
-    {"本アプリケーションは、無償で配布しています。", 212, 0},
-    {"「数え年」とは、日本古来から使われてきている数え方で、出生した年を1歳とし、"
-     "それ以降は新年を迎えるごとに1歳ずつ加算していく方法のことをいいます。", 700, 12},
-};
+constexpr int kNarrowest = 80; // percent; narrower Japanese is hard to read
 
-// The caption's width in `font`, at the size the caption is shown in.
-qreal advance(QFont font, const UiCaption &caption)
+// How much wider than its room the form's tightest text is, each in the
+// font it has now: at most 1 when every text fits.
+qreal tightest(QWidget *form)
 {
-    if (caption.pixels)
-        font.setPixelSize(caption.pixels);
-    return QFontMetricsF(font).horizontalAdvance(QString::fromUtf8(caption.text));
-}
-
-bool captionsFit(QFont font, int stretch)
-{
-    font.setStretch(stretch);
-    return std::all_of(std::begin(kTightest), std::end(kTightest),
-                       [&](const UiCaption &caption) { return advance(font, caption) <= caption.width; });
+    qreal worst = 0;
+    auto need = [&](qreal width, qreal room) { worst = qMax(worst, width / qMax<qreal>(room, 1)); };
+    for (QWidget *w : form->findChildren<QWidget *>()) {
+        const QFontMetricsF fm(w->font());
+        QStyle *style = w->style();
+        if (auto *label = qobject_cast<QLabel *>(w)) {
+            if (!label->text().isEmpty() && !label->wordWrap())
+                need(label->sizeHint().width(), label->width());
+        } else if (auto *button = qobject_cast<QPushButton *>(w)) {
+            QStyleOptionButton opt;
+            opt.initFrom(button);
+            const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+            need(fm.horizontalAdvance(button->text()) + icon,
+                 style->subElementRect(QStyle::SE_PushButtonContents, &opt, button).width());
+        } else if (auto *box = qobject_cast<QGroupBox *>(w)) {
+            QStyleOptionGroupBox opt;
+            opt.initFrom(box);
+            opt.subControls = QStyle::SC_GroupBoxLabel;
+            const int left = style->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, box).left();
+            need(fm.horizontalAdvance(box->title()), box->width() - left);
+        } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+            QStyleOptionComboBox opt;
+            opt.initFrom(combo);
+            const int field = style->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, combo).width();
+            for (int i = 0; i < combo->count(); ++i) // the value is drawn 1 px inside the field
+                need(fm.horizontalAdvance(combo->itemText(i)) + 2, field);
+        } else if (auto *browser = qobject_cast<QTextBrowser *>(w)) {
+            // Each paragraph unwrapped, beside the scroll bar a long text shows.
+            const std::unique_ptr<QTextDocument> doc(browser->document()->clone());
+            doc->setDefaultFont(browser->font());
+            doc->setTextWidth(-1);
+            doc->size(); // lays it out
+            const qreal room = browser->width() - 2 * browser->frameWidth() - 2 * doc->documentMargin()
+                               - style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, browser);
+            for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+                if (b.layout()->lineCount() > 0)
+                    need(b.layout()->lineAt(0).naturalTextWidth(), room);
+        }
+    }
+    return worst;
 }
 
 } // namespace
-
-QVector<UiCaption> tightestUiCaptions()
-{
-    return QVector<UiCaption>(std::begin(kTightest), std::end(kTightest));
-}
 
 void useJapaneseUiFont()
 {
@@ -91,15 +121,26 @@ void useJapaneseUiFont()
             break;
     }
     font.setPixelSize(pixels);
-    // Advances scale with the stretch: one measurement at 100 % gives it;
-    // step down only where rounding leaves a caption too wide.
-    int stretch = 100;
-    for (const UiCaption &caption : kTightest)
-        stretch = qMin(stretch, int(100 * caption.width / advance(font, caption)));
-    while (stretch > 70 && !captionsFit(font, stretch))
-        --stretch;
-
     font.setPointSizeF(pixels * 72.0 / 96.0);
-    font.setStretch(stretch);
     QApplication::setFont(font);
+}
+
+void fitFontToForm(QWidget *form)
+{
+    if (QFont::substitutes(kUiFamily).isEmpty())
+        return; // no stand-in: the forms' own face
+    // Advances scale with the stretch: one measurement at 100 % gives it;
+    // step down only where rounding leaves a text too wide.
+    QFont font = form->font();
+    font.setStretch(100);
+    form->setFont(font);
+    const qreal over = tightest(form);
+    int stretch = over <= 1 ? 100 : qMax(kNarrowest, int(100 / over));
+    for (;;) {
+        font.setStretch(stretch);
+        form->setFont(font);
+        if (stretch == kNarrowest || tightest(form) <= 1)
+            return;
+        --stretch;
+    }
 }

@@ -8,6 +8,7 @@
 #include "dialog_r.h"
 #include "fixedsize.h"
 #include "shortcutkeeper.h"
+#include "uifont.h"
 #include "ui_mainwindow.h"
 
 #include <QPointer>
@@ -18,6 +19,7 @@ MainWindow::MainWindow(QWidget *parent)
     , calculator(new AgeCalculator)
 {
     ui->setupUi(this);
+    fitFontToForm(this);
     // The menu bar's height depends on the desktop's font; the rest of the
     // window is fixed.
     ui->menuBar->adjustSize();

@@ -152,31 +152,30 @@ private slots:
         QVERIFY(QFontMetricsF(font).height() > row);
     }
 
-    // The font is fitted to the forms' own tightest texts, not to old copies.
-    void captions()
+    // A form's texts narrow its own font only: a longer caption condenses
+    // that form, and no other form or the application changes with it.
+    void ownFit_data()
     {
-        auto *browser = forms[2]->findChild<QTextBrowser *>();
-        for (const UiCaption &caption : tightestUiCaptions()) {
-            const QString text = QString::fromUtf8(caption.text);
-            if (caption.pixels == 0) { // a line of the about box, at the application's size
-                QLabel *line = nullptr;
-                for (QLabel *label : forms[1]->findChildren<QLabel *>())
-                    if (QTextDocumentFragment::fromHtml(label->text()).toPlainText() == text)
-                        line = label;
-                QVERIFY2(line, qPrintable(text + ": in no label of the about box"));
-                QCOMPARE(line->width(), caption.width);
-                QVERIFY(!line->testAttribute(Qt::WA_SetFont));
-                continue;
-            }
-            // The longest paragraph of the calculation methods, at 9 points.
-            QTextBlock longest;
-            for (QTextBlock b = browser->document()->begin(); b.isValid(); b = b.next())
-                if (!longest.isValid() || b.layout()->lineAt(0).naturalTextWidth() > longest.layout()->lineAt(0).naturalTextWidth())
-                    longest = b;
-            QCOMPARE(longest.text(), text);
-            QCOMPARE(longest.charFormat().font().pointSize() * 96 / 72, caption.pixels);
-            QCOMPARE_LE(caption.width, browser->viewport()->width() - 2 * browser->document()->documentMargin());
-        }
+        QTest::addColumn<int>("form");
+        for (int i = 0; i < 4; ++i)
+            QTest::newRow(qPrintable(forms[size_t(i)]->objectName())) << i;
+    }
+
+    void ownFit()
+    {
+        QFETCH(int, form);
+        const QFont application = QApplication::font();
+        QVector<int> stretches;
+        for (auto &f : forms)
+            stretches << f->font().stretch();
+        const auto longer = makeForm(forms[size_t(form)]->metaObject()->className());
+        auto *button = longer->findChild<QPushButton *>("pushButton");
+        button->setText(button->text().repeated(4));
+        fitFontToForm(longer.get());
+        QVERIFY(longer->font().stretch() < stretches[form]);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(forms[size_t(i)]->font().stretch(), stretches[i]);
+        QCOMPARE(QApplication::font(), application);
     }
 };
 
