@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary prefix and checks what lands there:
-#   install_test.sh <build dir> <app id> <version> <release date>
+#   install_test.sh <build dir> <app id> <version> <source dir>
 set -euo pipefail
 export LC_ALL=C.UTF-8 # man renders the Japanese page
-build=$1 id=$2 version=$3 date=$4
+build=$1 id=$2 version=$3
+# The release date as the changelog's newest entry gives it, read here.
+set -- $(dpkg-parsechangelog -l "$4/debian/changelog" -S Date)
+date=$(date -d "$2 $3 $4" +%F)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
