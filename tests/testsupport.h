@@ -28,6 +28,20 @@
         return QTest::qExec(&test, argc, argv);                               \
     }
 
+// The child of `parent` named `name`. A missing one fails the test with its
+// name, and an empty stand-in is returned so that the test ends without a
+// crash.
+template<typename T>
+T *child(const QObject *parent, const QString &name)
+{
+    if (T *found = parent->findChild<T *>(name))
+        return found;
+    QTest::qFail(qPrintable(QStringLiteral("%1 has no %2 named %3")
+                                .arg(parent->objectName(), T::staticMetaObject.className(), name)),
+                 __FILE__, __LINE__);
+    return new T; // lives as long as the test program
+}
+
 // Inputs 0-7: era, year, month and day of 算出基準日, then of 生年月日.
 struct Window : MainWindow
 {
@@ -35,10 +49,10 @@ struct Window : MainWindow
     {
         static const char *const names[] = {"comboBox",   "lineEdit",   "comboBox_2", "comboBox_3",
                                             "comboBox_4", "lineEdit_2", "comboBox_5", "comboBox_6"};
-        return findChild<QWidget *>(names[i]);
+        return child<QWidget>(this, names[i]);
     }
-    QLineEdit *result(int i) const { return findChild<QLineEdit *>(QStringLiteral("lineEdit_%1").arg(i + 3)); }
-    QPushButton *button() const { return findChild<QPushButton *>("pushButton"); }
+    QLineEdit *result(int i) const { return child<QLineEdit>(this, QStringLiteral("lineEdit_%1").arg(i + 3)); }
+    QPushButton *button() const { return child<QPushButton>(this, "pushButton"); }
     QByteArray valueProperty(int i) const { return i % 4 == 1 ? "text" : "currentText"; }
     void set(int i, const QString &text) const { input(i)->setProperty(valueProperty(i), text); }
     void enter(const QString &entry) const // "令和|元|5|1|昭和|64|1|7"

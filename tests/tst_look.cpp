@@ -119,7 +119,7 @@ private slots:
         QFETCH(QString, object);
         QFETCH(QString, file);
         QFETCH(QSize, size);
-        QObject *user = forms[size_t(form)]->findChild<QObject *>(object);
+        QObject *user = child<QObject>(forms[size_t(form)].get(), object);
         auto *label = qobject_cast<QLabel *>(user);
         const QImage shown = (label ? label->pixmap(Qt::ReturnByValue) : user->property("icon").value<QIcon>().pixmap(size))
                                  .toImage().convertToFormat(QImage::Format_ARGB32);
@@ -144,7 +144,7 @@ private slots:
     // The UI font is the largest whose line fits the about box's text rows.
     void fontSize()
     {
-        const int row = forms[1]->findChild<QLabel *>("label_3")->height();
+        const int row = child<QLabel>(forms[1].get(), "label_3")->height();
         QFont font = QApplication::font();
         font.setPixelSize(qRound(font.pointSizeF() * 96 / 72));
         QCOMPARE_LE(QFontMetricsF(font).height(), row);
@@ -169,7 +169,7 @@ private slots:
         for (auto &f : forms)
             stretches << f->font().stretch();
         const auto longer = makeForm(forms[size_t(form)]->metaObject()->className());
-        auto *button = longer->findChild<QPushButton *>("pushButton");
+        auto *button = child<QPushButton>(longer.get(), "pushButton");
         button->setText(button->text().repeated(4));
         fitFontToForm(longer.get());
         QVERIFY(longer->font().stretch() < stretches[form]);

@@ -81,14 +81,12 @@ private slots:
             }
         }
         if (place.startsWith("comboBox")) {
-            auto *box = w->findChild<QComboBox *>(place);
-            QVERIFY2(box, qPrintable("no " + place));
+            auto *box = child<QComboBox>(w, place);
             for (int i = 0; i < box->count(); ++i)
                 found << box->itemText(i);
         } else if (place == "Dialog_R") {
             Dialog_R rules(nullptr);
-            auto *browser = rules.findChild<QTextBrowser *>("textBrowser");
-            QVERIFY2(browser, "no textBrowser in Dialog_R");
+            auto *browser = child<QTextBrowser>(&rules, "textBrowser");
             const QRegularExpression rule("([^○\\s]+の日付の入力は、.*)$");
             for (const QString &line : browser->toPlainText().split('\n'))
                 if (line.contains(rule))
@@ -137,9 +135,9 @@ private slots:
         QFETCH(QString, field);
         w->enter(QStringLiteral("西暦|2020|6|15|西暦|1990|6|15"));
         QTest::mouseClick(w->button(), Qt::LeftButton);
-        auto *edit = w->findChild<QLineEdit *>(field);
+        auto *edit = child<QLineEdit>(w, field);
         edit->setFocus();
-        QSignalSpy about(w->findChild<QAction *>("action_A"), &QAction::triggered);
+        QSignalSpy about(child<QAction>(w, "action_A"), &QAction::triggered);
         onNextModal([](QWidget *modal) { modal->close(); }, 20); // one opened by mistake must not block
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(edit->selectedText(), edit->text());
@@ -162,13 +160,13 @@ private slots:
         QFETCH(QString, how);
         QFETCH(QString, focus);
         w->enter(QStringLiteral("西暦|2020|6|15|平成|2|6|15"));
-        QWidget *target = w->findChild<QWidget *>(focus);
+        QWidget *target = child<QWidget>(w, focus);
         target->setFocus();
         QTimer::singleShot(0, w, [&] { // from inside the application's own loop, which must end with 0
             if (how == "menu")
-                w->findChild<QMenu *>("menu_F")->actions().value(0)->trigger();
+                child<QMenu>(w, "menu_F")->actions().value(0)->trigger();
             else if (how == "toolbar")
-                QTest::mouseClick(w->findChild<QToolBar *>()->widgetForAction(w->findChild<QAction *>("action_X")), Qt::LeftButton);
+                QTest::mouseClick(w->findChild<QToolBar *>()->widgetForAction(child<QAction>(w, "action_X")), Qt::LeftButton);
             else
                 QTest::keyClick(target, Qt::Key_E, Qt::ControlModifier);
         });
@@ -239,7 +237,7 @@ private slots:
             const QString name = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
             const QString value = i < 8 ? w->texts()[i] : widget->property("text").toString();
             const QString belongs = i < 8 ? static_cast<QGroupBox *>(widget->parentWidget())->title()
-                                          : w->findChild<QLabel *>(QStringLiteral("label_%1").arg(7 + 2 * (i - 8)))->text().chopped(1);
+                                          : child<QLabel>(w, QStringLiteral("label_%1").arg(7 + 2 * (i - 8)))->text().chopped(1);
             QVERIFY2(name.contains(belongs), qPrintable(name + " does not name " + belongs));
             QVERIFY2(!name.contains(value), qPrintable(name + " holds the value " + value));
             QVERIFY2(!names.contains(name), qPrintable(name + " twice"));
