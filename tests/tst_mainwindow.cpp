@@ -175,7 +175,8 @@ private slots:
         QVERIFY(!w->isVisible());
     }
 
-    // A preedit is no text yet; a commit that does not fit is refused whole.
+    // A preedit is no text yet; a commit that does not fit is refused whole
+    // and leaves the field drawn as it was. An empty preedit: none is sent.
     void inputMethod_data()
     {
         QTest::addColumn<int>("input");
@@ -193,6 +194,7 @@ private slots:
             QTest::addRow("%s: the last place", field) << input << "202" << false << "４" << "４" << "202４" << true;
             QTest::addRow("%s: past the last place", field) << input << "202" << false << "４５" << "４５" << "202" << true;
             QTest::addRow("%s: over a selection", field) << input << "2024" << true << "１９９９" << "１９９９" << "１９９９" << true;
+            QTest::addRow("%s: over a selection, no preedit", field) << input << "2024" << true << "" << "１９９９" << "１９９９" << true;
             QTest::addRow("%s: cancelled", field) << input << "20" << false << "２" << "" << "20" << true;
         }
     }
@@ -215,13 +217,19 @@ private slots:
         edit->setFocus();
         if (selectAll)
             edit->selectAll();
-        QInputMethodEvent composing(preedit, {});
-        QApplication::sendEvent(edit, &composing);
-        QCOMPARE(edit->text(), selectAll ? QString() : before); // the preedit is no text yet
+        QApplication::setCursorFlashTime(0); // the cursor drawn steadily
+        const QImage drawn = edit->grab().toImage();
+        if (!preedit.isEmpty()) {
+            QInputMethodEvent composing(preedit, {});
+            QApplication::sendEvent(edit, &composing);
+            QCOMPARE(edit->text(), selectAll ? QString() : before); // the preedit is no text yet
+        }
         QInputMethodEvent done;
         done.setCommitString(commit);
         QApplication::sendEvent(edit, &done);
         QCOMPARE(edit->text(), after);
+        if (after == before && !commit.isEmpty())
+            QVERIFY2(edit->grab().toImage() == drawn, "the refused preedit is still drawn");
         QCOMPARE(w->button()->isEnabled(), ready);
         QCOMPARE(w->results(), after == before ? shown : QStringLiteral("  "));
     }
