@@ -64,7 +64,7 @@ private slots:
             {"full-width and mixed years", "西暦|１９８９|1|1", "西暦|1９8９|1|1", "0 1 0"},
             {"many leading zeros", "西暦|００００００００００９９９９|1|1", "西暦|0000000000001|1|1", "9998 9999 9998"},
             {"mixed eras in order", "平成|元|1|8", "昭和|64|1|7", "0 1 0"},
-            {"令和 and 明治 as Gregorian years", "令和|7981|12|31", "明治|元|9|8", "8131 8132 8131"},
+            {"平成 and 明治 as Gregorian years", "平成|31|4|30", "明治|元|9|8", "150 152 150"},
             {"reference a day before birth", "西暦|2020|6|14", "西暦|2020|6|15", ""},
             {"a year earlier, later day", "西暦|2019|12|31", "西暦|2020|1|1", ""},
             {"mixed eras reversed", "昭和|64|1|7", "平成|元|1|8", ""},
