@@ -115,10 +115,19 @@ private slots:
         const auto d = makeForm(dialog);
         QCoreApplication::removeTranslator(&translator);
         const QStringList shown = translator.approvable(dialog), expected = approved(dialog);
-        for (int i = 0; i < qMax(shown.size(), expected.size()); ++i)
-            if (shown.value(i) != expected.value(i))
-                QFAIL(qPrintable(QStringLiteral("text %1 of %2 was approved as\n    %3\nbut is\n    %2\t%4")
-                                     .arg(i + 1).arg(QString(dialog), expected.value(i, "(none)"), shown.value(i, "(none)"))));
+        for (int i = 0; i < qMax(shown.size(), expected.size()); ++i) {
+            if (shown.value(i) == expected.value(i))
+                continue;
+            // The line of a long text that differs, then the whole new text.
+            const QStringList was = expected.value(i).split("\\n"), is = shown.value(i).split("\\n");
+            int line = 0;
+            while (line < was.size() && line < is.size() && was[line] == is[line])
+                ++line;
+            QFAIL(qPrintable(QStringLiteral("text %1 of %2, line %3, was approved as\n    %4\nbut is\n    %5\n"
+                                            "the new text as a line of formtexts.txt:\n%2\t%6")
+                                 .arg(i + 1).arg(QString(dialog)).arg(line + 1)
+                                 .arg(was.value(line, "(none)"), is.value(line, "(none)"), shown.value(i))));
+        }
         if (dialog != "MainWindow") // 閉じる is connected by signature at run time, as the form says
             QVERIFY(QObject::disconnect(child<QPushButton>(d.get(), "pushButton"), SIGNAL(clicked()), d.get(), SLOT(close())));
         auto *browser = d->findChild<QTextBrowser *>("textBrowser"); // the main window has none

@@ -92,7 +92,8 @@ private slots:
                 if (line.contains(rule))
                     found << rule.match(line).captured(1).trimmed();
         }
-        QCOMPARE(found.join(", "), table.join(", "));
+        QVERIFY2(found == table, qPrintable(place + " has " + found.join(", ") + "\n    the calculator's table: "
+                                            + table.join(", ")));
     }
 
     void ages_data()
