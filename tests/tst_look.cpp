@@ -141,17 +141,6 @@ private slots:
         }
     }
 
-    // The UI font is the largest whose line fits the about box's text rows.
-    void fontSize()
-    {
-        const int row = child<QLabel>(forms[1].get(), "label_3")->height();
-        QFont font = QApplication::font();
-        font.setPixelSize(qRound(font.pointSizeF() * 96 / 72));
-        QCOMPARE_LE(QFontMetricsF(font).height(), row);
-        font.setPixelSize(font.pixelSize() + 1);
-        QVERIFY(QFontMetricsF(font).height() > row);
-    }
-
     // A form's texts narrow its own font only: a longer caption condenses
     // that form, and no other form or the application changes with it.
     void ownFit_data()

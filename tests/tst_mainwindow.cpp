@@ -59,26 +59,21 @@ private slots:
         QFETCH(QString, place);
         QStringList table, found;
         for (auto *era = AgeCalculator::erasBegin(); era != AgeCalculator::erasEnd(); ++era) {
-            const QString name = cp932text::toUnicode(era->name);
-            const QString last = QString::number(era->lastYear - era->firstYear + 1);
-            if (place.startsWith("comboBox")) {
-                table << name;
-            } else if (place == "calculator") {
-                table << name + ": 1-" + QString::number(era->firstMonth) + '-' + QString::number(era->firstDay) + " to "
-                             + last + '-' + QString::number(era->lastMonth) + '-' + QString::number(era->lastDay);
-                const QString earliest = QString("|元|%1|%2|西暦|元|1|1").arg(era->firstMonth).arg(era->firstDay);
-                const QString latest = QString("|%1|%2|%3|西暦|元|1|1").arg(last).arg(era->lastMonth).arg(era->lastDay);
-                w->enter(name + earliest);
-                const bool first = w->button()->isEnabled();
-                w->enter(name + latest);
-                found << name + (first ? ": 1-" : ": not 1-") + QString::number(era->firstMonth) + '-'
-                             + QString::number(era->firstDay) + (w->button()->isEnabled() ? " to " : " to not ") + last + '-'
-                             + QString::number(era->lastMonth) + '-' + QString::number(era->lastDay);
-            } else {
-                table << QString("%1の日付の入力は、%1元年%2月%3日から%1%4年%5月%6日までの範囲で有効とする。")
-                             .arg(name, QString::number(era->firstMonth), QString::number(era->firstDay), last,
-                                  QString::number(era->lastMonth), QString::number(era->lastDay));
+            const QString name = cp932text::toUnicode(era->name), last = QString::number(era->lastYear - era->firstYear + 1);
+            const QString first = QString("元|%1|%2").arg(era->firstMonth).arg(era->firstDay);
+            const QString end = QString("%1|%2|%3").arg(last).arg(era->lastMonth).arg(era->lastDay);
+            table << (place != "Dialog_R" ? name
+                                          : QString("%1の日付の入力は、%1元年%2月%3日から%1%4年%5月%6日までの範囲で有効とする。")
+                                                .arg(name).arg(era->firstMonth).arg(era->firstDay).arg(last)
+                                                .arg(era->lastMonth).arg(era->lastDay));
+            if (place != "calculator")
+                continue;
+            QString refused; // the era's first and last day, as a reference date
+            for (const QString &date : {first, end}) {
+                w->enter(name + '|' + date + "|西暦|元|1|1");
+                refused += w->button()->isEnabled() ? "" : " (refuses " + date + ')';
             }
+            found << name + refused;
         }
         if (place.startsWith("comboBox")) {
             auto *box = child<QComboBox>(w, place);
