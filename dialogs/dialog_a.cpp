@@ -1,8 +1,6 @@
 #include "dialog_a.h"
 
-#include "fixedsize.h"
-#include "printedpage.h"
-#include "uifont.h"
+#include "dialogfit.h"
 #include "ui_dialog_a.h"
 
 Dialog_A::Dialog_A(QWidget *parent)
@@ -13,10 +11,7 @@ Dialog_A::Dialog_A(QWidget *parent)
     // Through an icon, which takes app32@2x.png on a dense screen, where a
     // pixmap from the form would be the 32-pixel image scaled up.
     ui->label->setPixmap(QIcon(QStringLiteral(":/resource_images/images/app32.png")).pixmap(32, 32));
-    fitFontToForm(this);
-    fixWindowSize(this, size());
-    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    keepPrintedPage(ui->frame);
+    fitDialogToDesktop(this, ui->frame);
 }
 
 Dialog_A::~Dialog_A()

@@ -1,8 +1,6 @@
 #include "dialog_c.h"
 
-#include "fixedsize.h"
-#include "printedpage.h"
-#include "uifont.h"
+#include "dialogfit.h"
 #include "ui_dialog_c.h"
 
 Dialog_C::Dialog_C(QWidget *parent)
@@ -10,10 +8,7 @@ Dialog_C::Dialog_C(QWidget *parent)
     , ui(new Ui_Dialog_C)
 {
     ui->setupUi(this);
-    fitFontToForm(this);
-    fixWindowSize(this, size());
-    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    keepPrintedPage(ui->textBrowser);
+    fitDialogToDesktop(this, ui->textBrowser);
 }
 
 Dialog_C::~Dialog_C()

@@ -1,8 +1,6 @@
 #include "dialog_r.h"
 
-#include "fixedsize.h"
-#include "printedpage.h"
-#include "uifont.h"
+#include "dialogfit.h"
 #include "ui_dialog_r.h"
 
 Dialog_R::Dialog_R(QWidget *parent)
@@ -10,10 +8,7 @@ Dialog_R::Dialog_R(QWidget *parent)
     , ui(new Ui_Dialog_R)
 {
     ui->setupUi(this);
-    fitFontToForm(this);
-    fixWindowSize(this, size());
-    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    keepPrintedPage(ui->textBrowser);
+    fitDialogToDesktop(this, ui->textBrowser);
 }
 
 Dialog_R::~Dialog_R()

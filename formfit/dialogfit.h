@@ -1,0 +1,12 @@
+#ifndef DIALOGFIT_H
+#define DIALOGFIT_H
+
+class QDialog;
+class QWidget;
+
+// What each dialog built from a fixed-pixel form needs on this desktop: the
+// font fitted to its own texts, a fixed size (its form's), no context-help
+// button, and its text page drawn as paper. Call right after setupUi.
+void fitDialogToDesktop(QDialog *dialog, QWidget *page);
+
+#endif // DIALOGFIT_H
