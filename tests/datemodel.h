@@ -4,16 +4,31 @@
 // An independent model of the date rules: day numbers and the anniversary
 // rules as a person states them, no case analysis shared with the program.
 
-#include <QDate>
+#include <cstdint>
 
 namespace model {
 
 struct Date { int year, month, day; };
 
-// Day numbers and the calendar's months from Qt's own proleptic Gregorian
-// calendar, which shares no code with the program.
-inline qint64 days(const Date &d) { return QDate(d.year, d.month, d.day).toJulianDay(); }
-inline bool exists(const Date &d) { return QDate::isValid(d.year, d.month, d.day); }
+// Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant).
+constexpr std::int64_t days(std::int64_t y, unsigned m, unsigned d)
+{
+    y -= m <= 2;
+    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const unsigned yoe = unsigned(y - era * 400);
+    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    return era * 146097 + std::int64_t(yoe * 365 + yoe / 4 - yoe / 100 + doy) - 719468;
+}
+
+constexpr std::int64_t days(const Date &d) { return days(d.year, unsigned(d.month), unsigned(d.day)); }
+
+// Thirty days hath September, April, June and November; February, 29 in leap years.
+inline bool exists(const Date &d)
+{
+    const bool leap = d.year % 4 == 0 && (d.year % 100 != 0 || d.year % 400 == 0);
+    const int length = d.month == 2 ? 28 + leap : d.month == 4 || d.month == 6 || d.month == 9 || d.month == 11 ? 30 : 31;
+    return d.month >= 1 && d.month <= 12 && d.day >= 1 && d.day <= length;
+}
 
 // The era calendar as published: first and last day of each era.
 struct Era
@@ -40,11 +55,12 @@ inline Ages ages(const Date &ref, const Date &birth)
 {
     const bool leapDay = birth.month == 2 && birth.day == 29;
     auto anniversary = [&](int y) {
-        return leapDay && !exists({y, 2, 29}) ? days({y, 2, 28}) : days({y, birth.month, birth.day});
+        return leapDay && !exists({y, 2, 29}) ? days(y, 2, 28)
+                                              : days(y, unsigned(birth.month), unsigned(birth.day));
     };
     int legal = 0, customary = 0;
     for (int y = birth.year + 1; y <= ref.year + 1; ++y) {
-        legal += (leapDay ? days({y, 2, 28}) : anniversary(y) - 1) <= days(ref);
+        legal += (leapDay ? days(y, 2, 28) : anniversary(y) - 1) <= days(ref);
         customary += anniversary(y) <= days(ref);
     }
     return {legal, ref.year - birth.year + 1, customary};
