@@ -62,6 +62,11 @@ ensure_japanese_locale() {
     as_root localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
 }
 
+# copy_tree DEST: the working tree as it is now, without .git and builds.
+copy_tree() {
+    tar -C "$ROOT" --exclude=./.git --exclude=./build --exclude='./build-*' -cf - . | tar -C "$1" -xf -
+}
+
 # build PRESET [target]: configures with the preset of CMakePresets.json
 # (every time, so that a changed option takes effect) and builds.
 build() {

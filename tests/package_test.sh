@@ -49,10 +49,10 @@ grep -q 'FLAGS.*BIND_NOW\|FLAGS_1.*NOW' <<<"$needed" || fail "no full RELRO (-z 
 grep -q '__stack_chk_fail' <<<"$(readelf --dyn-syms --wide "$work/root/usr/bin/yorozumi")" || fail "no stack protector"
 
 # The installed program as a user gets it (debian/tests).
-sudo=$([ "$(id -u)" -eq 0 ] || echo sudo)
+source "$source/scripts/common.sh" # as_root
 installed=$(dpkg-query -W -f='${Status}' yorozumi 2>/dev/null || true)
-$sudo autopkgtest -B "$deb" "$debs/yorozumi_$version.dsc" -- null >"$work/autopkgtest.log" 2>&1 \
+as_root autopkgtest -B "$deb" "$debs/yorozumi_$version.dsc" -- null >"$work/autopkgtest.log" 2>&1 \
     || { cat "$work/autopkgtest.log" >&2; fail "autopkgtest"; }
-[ "$installed" = "install ok installed" ] || $sudo dpkg -r yorozumi >/dev/null
+[ "$installed" = "install ok installed" ] || as_root dpkg -r yorozumi >/dev/null
 sed -n '/@@@@ summary/,/^autopkgtest/{/^[a-z]* *PASS/p}' "$work/autopkgtest.log" | grep . || fail "autopkgtest ran no test"
 echo "packaged ($(stat -c %s "$deb") bytes), lintian clean, autopkgtest passed"

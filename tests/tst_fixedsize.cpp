@@ -121,10 +121,6 @@ int main(int argc, char *argv[])
 {
     if (argc > 1 && qstrcmp(argv[1], "--bare-full-screen") == 0)
         return bareFullScreen(1, argv);
-    setPlatformPolicyBeforeApplication();
-    QApplication app(argc, argv);
-    fitApplicationToDesktop();
-    TestFixedSize test;
-    return QTest::qExec(&test, argc, argv);
+    return runTests<TestFixedSize>(argc, argv);
 }
 #include "tst_fixedsize.moc"
