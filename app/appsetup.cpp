@@ -1,6 +1,6 @@
 #include "appsetup.h"
 
-#include "accessiblecombobox.h"
+#include "accessibletext.h"
 #include "formstyle.h"
 #include "uifont.h"
 
@@ -39,5 +39,5 @@ void fitApplicationToDesktop()
     QCoreApplication::setApplicationName(QStringLiteral(YOROZUMI_WM_CLASS));
     useJapaneseUiFont();
     QApplication::setStyle(new FormStyle(QApplication::style()->objectName()));
-    QAccessible::installFactory(&AccessibleComboBox::create);
+    QAccessible::installFactory(&createAccessibleInterface);
 }

@@ -2,6 +2,8 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace {
 QComboBox *comboBox(QWidget *widget)
@@ -10,9 +12,16 @@ QComboBox *comboBox(QWidget *widget)
 }
 } // namespace
 
-AccessibleComboBox::AccessibleComboBox(QWidget *comboBox)
-    : QAccessibleWidget(comboBox, QAccessible::ComboBox)
+AccessibleComboBox::AccessibleComboBox(QWidget *widget)
+    : AccessibleText(widget, QAccessible::ComboBox)
 {
+    // A new item is new selected text. Its removal goes unsaid, or Orca
+    // says "selection deleted" before each value.
+    QComboBox *box = comboBox(widget);
+    QObject::connect(box, &QComboBox::currentTextChanged, box, [box](const QString &text) {
+        QAccessibleTextInsertEvent event(box, 0, text);
+        QAccessible::updateAccessibility(&event);
+    });
 }
 
 QAccessibleInterface *AccessibleComboBox::create(const QString &className, QObject *object)
@@ -29,7 +38,30 @@ QString AccessibleComboBox::text(QAccessible::Text t) const
         return box->accessibleName();
     if (t == QAccessible::Name || t == QAccessible::Value)
         return box->currentText();
-    return QAccessibleWidget::text(t);
+    return AccessibleText::text(t);
+}
+
+QString AccessibleComboBox::wholeText() const
+{
+    return comboBox(widget())->currentText();
+}
+
+void AccessibleComboBox::selection(int index, int *startOffset, int *endOffset) const
+{
+    *startOffset = 0;
+    *endOffset = index == 0 ? characterCount() : 0;
+}
+
+int AccessibleComboBox::selectionCount() const
+{
+    return characterCount() > 0 ? 1 : 0;
+}
+
+QRect AccessibleComboBox::textRect() const
+{
+    QStyleOptionComboBox option;
+    option.initFrom(widget());
+    return widget()->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, widget());
 }
 
 // The drop-down list, as Qt's own interface offers it.
@@ -50,7 +82,7 @@ int AccessibleComboBox::indexOfChild(const QAccessibleInterface *child) const
 
 QStringList AccessibleComboBox::actionNames() const
 {
-    return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    return QStringList{showMenuAction(), pressAction()} + AccessibleText::actionNames();
 }
 
 void AccessibleComboBox::doAction(const QString &actionName)
@@ -63,5 +95,5 @@ void AccessibleComboBox::doAction(const QString &actionName)
             box->showPopup();
         return;
     }
-    QAccessibleWidget::doAction(actionName);
+    AccessibleText::doAction(actionName);
 }

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "agecalculator.h"
+#include "announcer.h"
 #include "commitguard.h"
 #include "cp932text.h"
 #include "dialog_a.h"
@@ -11,7 +12,10 @@
 #include "uifont.h"
 #include "ui_mainwindow.h"
 
+#include <QAccessible>
 #include <QPointer>
+
+#include <tuple>
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -19,6 +23,7 @@ MainWindow::MainWindow(QWidget *parent)
     , calculator(new AgeCalculator)
 {
     ui->setupUi(this);
+    announcer = new Announcer(this);
     fitFontToForm(this);
     // The menu bar's height depends on the desktop's font; the rest of the
     // window is fixed.
@@ -29,6 +34,11 @@ MainWindow::MainWindow(QWidget *parent)
     new ShortcutKeeper(ui->action_X, this);
     new CommitGuard(ui->lineEdit);
     new CommitGuard(ui->lineEdit_2);
+    // A screen reader says each age with its unit, as the form shows it.
+    ui->lineEdit_3->setAccessibleDescription(ui->label_8->text());
+    ui->lineEdit_4->setAccessibleDescription(ui->label_10->text());
+    ui->lineEdit_5->setAccessibleDescription(ui->label_12->text());
+    checkDates();
 }
 
 MainWindow::~MainWindow()
@@ -76,9 +86,20 @@ void MainWindow::checkDates()
         bytes[i] = cp932text::fromUnicode(texts[i]);
         strings[i] = bytes[i].constData();
     }
+    // Each date alone first (no date is before itself); the entry last, as
+    // the calculator keeps what it validated last.
+    const bool referenceValid = calculator->validateDates(strings, strings);
+    const bool birthValid = calculator->validateDates(strings + 4, strings + 4);
     const bool accepted = calculator->validateDates(strings, strings + 4);
 
     ui->pushButton->setEnabled(accepted);
+    // Why 実行 is disabled, for a screen reader, in the input rules' words.
+    const QString reference = ui->groupBox_2->title(), birth = ui->groupBox_3->title();
+    ui->pushButton->setAccessibleDescription(
+        accepted                          ? QString()
+        : referenceValid && birthValid    ? tr("「%1」の入力は、「%2」以降の日付でのみ有効とする。").arg(reference, birth)
+        : !referenceValid && !birthValid  ? tr("「%1」および「%2」の設定に誤りがあります。").arg(reference, birth)
+                                          : tr("「%1」の設定に誤りがあります。").arg(referenceValid ? birth : reference));
     ui->lineEdit_3->clear();
     ui->lineEdit_4->clear();
     ui->lineEdit_5->clear();
@@ -97,4 +118,13 @@ void MainWindow::on_pushButton_clicked()
     ui->lineEdit_3->setText(cp932text::toUnicode(result));
     ui->lineEdit_4->setText(cp932text::toUnicode(result + 5));
     ui->lineEdit_5->setText(cp932text::toUnicode(result + 10));
+
+    // The ages appear in fields without focus: a screen reader is told them
+    // with their captions and unit, "法律上：34歳、…".
+    QStringList ages;
+    for (auto [caption, age, unit] : {std::tuple(ui->label_7, ui->lineEdit_3, ui->label_8),
+                                      std::tuple(ui->label_9, ui->lineEdit_4, ui->label_10),
+                                      std::tuple(ui->label_11, ui->lineEdit_5, ui->label_12)})
+        ages << caption->text() + age->text() + unit->text();
+    announcer->announce(ages.join(QStringLiteral("、")));
 }

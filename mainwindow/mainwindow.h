@@ -4,6 +4,7 @@
 #include <QMainWindow>
 
 class AgeCalculator;
+class Announcer;
 class Ui_MainWindow;
 
 // The one window: two dates in, three ages out.
@@ -28,6 +29,7 @@ private:
 
     Ui_MainWindow *ui;
     AgeCalculator *calculator;
+    Announcer *announcer;
 };
 
 #endif // MAINWINDOW_H

@@ -82,6 +82,7 @@ private slots:
             QCOMPARE(modal->maximumSize(), modal->size());
             QVERIFY(!(modal->windowFlags() & Qt::WindowContextHelpButtonHint));
             if (auto *browser = modal->findChild<QTextBrowser *>()) { // scrolled away: the next one is new
+                QCOMPARE(modal->focusWidget(), browser); // read from its first line
                 QCOMPARE(browser->verticalScrollBar()->value(), 0);
                 browser->verticalScrollBar()->setValue(browser->verticalScrollBar()->maximum());
             }
@@ -153,6 +154,43 @@ private slots:
         QVERIFY(link->text().contains(QStringLiteral("href=")));
         QVERIFY(link->openExternalLinks());
         QCOMPARE(link->textInteractionFlags(), Qt::LinksAccessibleByKeyboard | Qt::LinksAccessibleByMouse);
+    }
+
+    // A screen reader reads the dialog's text once as it opens (its
+    // description), then the focused page, named, line by line as the
+    // caret moves; the about box's link is a link.
+    void screenReader_data()
+    {
+        QTest::addColumn<QByteArray>("dialog");
+        QTest::addColumn<QString>("told"); // empty: the text page's own text
+        QTest::newRow("calculation methods") << QByteArray("Dialog_C") << QString();
+        QTest::newRow("entry rules") << QByteArray("Dialog_R") << QString();
+        QTest::newRow("about") << QByteArray("Dialog_A")
+                               << "ヨロズミ\nVersion " YOROZUMI_VERSION "\n本アプリケーションは、無償で配布しています。";
+    }
+
+    void screenReader()
+    {
+        QFETCH(QByteArray, dialog);
+        QFETCH(QString, told);
+        const auto d = makeForm(dialog);
+        auto *browser = d->findChild<QTextBrowser *>();
+        QCOMPARE(QAccessible::queryAccessibleInterface(d.get())->text(QAccessible::Description),
+                 browser ? browser->toPlainText() : told);
+        if (!browser) {
+            QAccessibleInterface *link = QAccessible::queryAccessibleInterface(child<QLabel>(d.get(), "label_5"));
+            QCOMPARE(link->role(), QAccessible::Link);
+            QCOMPARE(link->text(QAccessible::Name), QStringLiteral("配布元：" DISTRIBUTOR_NAME));
+            QCOMPARE(link->text(QAccessible::Value), QStringLiteral(DISTRIBUTOR_URL));
+            return;
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(browser)->text(QAccessible::Name), d->windowTitle());
+        QVERIFY(browser->textInteractionFlags() & Qt::TextSelectableByKeyboard); // a caret for the arrow keys
+        QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(browser)->textInterface();
+        QVERIFY(text);
+        int start, end;
+        const QString second = text->textAtOffset(text->text(0, 200).indexOf("\n") + 1, QAccessible::LineBoundary, &start, &end);
+        QCOMPARE(second.trimmed(), browser->toPlainText().section('\n', 1, 1).trimmed());
     }
 
     // The text pages are paper, dark on white, on a dark palette and on a
