@@ -1,6 +1,7 @@
 #include "accessibletext.h"
 
 #include "accessiblecombobox.h"
+#include "accessiblemenuitem.h"
 #include "announcer.h"
 
 #include <QDesktopServices>
@@ -245,5 +246,7 @@ QAccessibleInterface *createAccessibleInterface(const QString &className, QObjec
         return new AccessibleLink(static_cast<QWidget *>(object));
     if (QAccessibleInterface *box = AccessibleComboBox::create(className, object))
         return box;
+    if (QAccessibleInterface *item = AccessibleMenuItem::create(className, object))
+        return item;
     return Announcer::create(className, object);
 }

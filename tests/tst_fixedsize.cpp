@@ -30,9 +30,11 @@ private slots:
     {
         QFETCH(QByteArray, window);
         QFETCH(int, state);
-        if (state == Qt::WindowFullScreen && !bareWindowError().isEmpty())
-            QSKIP(qPrintable("Qt " + QString(qVersion()) + "'s Wayland plugin: a bare resizable QMainWindow is ended "
-                             "on leaving full screen too: " + bareWindowError()));
+#if QT_VERSION >= QT_VERSION_CHECK(5, 15, 15) && QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+        if (state == Qt::WindowFullScreen)
+            QSKIP("Qt 5.15.15's Wayland plugin draws the window's old frame before it acknowledges a restore from "
+                  "full screen, and weston ends even a bare QMainWindow for it");
+#endif
         const auto w = makeForm(window, main.get()); // a dialog opens modal over the window
         auto *dialog = qobject_cast<QDialog *>(w.get());
         dialog ? dialog->open() : w->show();
@@ -63,64 +65,7 @@ private slots:
         probe.show();
         QVERIFY(QTest::qWaitForWindowExposed(&probe));
     }
-
-private:
-    // What the compositor said when it ended a bare resizable window that
-    // went full screen and back twenty times, in a process of its own; empty
-    // if it lived.
-    static QString bareWindowError()
-    {
-        static const QString error = [] {
-            QProcess bare;
-            bare.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--bare-full-screen")});
-            bare.waitForFinished(120000);
-            const QString out = QString::fromLocal8Bit(bare.readAllStandardError());
-            if (bare.exitStatus() == QProcess::NormalExit && bare.exitCode() == 0)
-                return QString();
-            const int at = out.indexOf(QLatin1String("error 4: "));
-            return at < 0 ? out.trimmed() : out.mid(at + 9).section('\n', 0, 0);
-        }();
-        return error;
-    }
 };
 
-// A label that draws itself again and again, as a busy window does: a
-// frame is always on its way when the compositor's answer arrives.
-struct BusyLabel : QLabel
-{
-    using QLabel::QLabel;
-    void paintEvent(QPaintEvent *event) override
-    {
-        QLabel::paintEvent(event);
-        update();
-    }
-};
-
-// A bare window, sized by Qt, full screen and back as the rows do it.
-static int bareFullScreen(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    QMainWindow w;
-    w.setCentralWidget(new BusyLabel(QStringLiteral("ヨロズミ")));
-    w.show();
-    if (!QTest::qWaitForWindowExposed(&w))
-        return 2;
-    for (int round = 0; round < 20; ++round) {
-        for (auto state : {Qt::WindowFullScreen, Qt::WindowNoState}) {
-            w.windowHandle()->setWindowStates(state);
-            if (!QTest::qWaitFor([&] { return w.windowState() == state; }))
-                return 3;
-        }
-    }
-    QWidget probe; // drawn only if the compositor took every frame before it
-    probe.show();
-    return QTest::qWaitForWindowExposed(&probe) ? 0 : 4;
-}
-
-int main(int argc, char *argv[])
-{
-    if (argc > 1 && qstrcmp(argv[1], "--bare-full-screen") == 0)
-        return bareFullScreen(1, argv);
-    return runTests<TestFixedSize>(argc, argv);
-}
+YOROZUMI_TEST_MAIN(TestFixedSize)
 #include "tst_fixedsize.moc"
