@@ -5,19 +5,12 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
-namespace {
-QComboBox *comboBox(QWidget *widget)
-{
-    return static_cast<QComboBox *>(widget);
-}
-} // namespace
-
 AccessibleComboBox::AccessibleComboBox(QWidget *widget)
     : AccessibleText(widget, QAccessible::ComboBox)
 {
     // A new item is new selected text. Its removal goes unsaid, or Orca
     // says "selection deleted" before each value.
-    QComboBox *box = comboBox(widget);
+    auto *box = static_cast<QComboBox *>(widget);
     QObject::connect(box, &QComboBox::currentTextChanged, box, [box](const QString &text) {
         QAccessibleTextInsertEvent event(box, 0, text);
         QAccessible::updateAccessibility(&event);
@@ -33,7 +26,7 @@ QAccessibleInterface *AccessibleComboBox::create(const QString &className, QObje
 
 QString AccessibleComboBox::text(QAccessible::Text t) const
 {
-    QComboBox *box = comboBox(widget());
+    QComboBox *box = as<QComboBox>();
     if (t == QAccessible::Name && !box->accessibleName().isEmpty())
         return box->accessibleName();
     if (t == QAccessible::Name || t == QAccessible::Value)
@@ -43,7 +36,7 @@ QString AccessibleComboBox::text(QAccessible::Text t) const
 
 QString AccessibleComboBox::wholeText() const
 {
-    return comboBox(widget())->currentText();
+    return as<QComboBox>()->currentText();
 }
 
 void AccessibleComboBox::selection(int index, int *startOffset, int *endOffset) const
@@ -72,12 +65,12 @@ int AccessibleComboBox::childCount() const
 
 QAccessibleInterface *AccessibleComboBox::child(int index) const
 {
-    return index == 0 ? QAccessible::queryAccessibleInterface(comboBox(widget())->view()) : nullptr;
+    return index == 0 ? QAccessible::queryAccessibleInterface(as<QComboBox>()->view()) : nullptr;
 }
 
 int AccessibleComboBox::indexOfChild(const QAccessibleInterface *child) const
 {
-    return child && child->object() == comboBox(widget())->view() ? 0 : -1;
+    return child && child->object() == as<QComboBox>()->view() ? 0 : -1;
 }
 
 QStringList AccessibleComboBox::actionNames() const
@@ -87,7 +80,7 @@ QStringList AccessibleComboBox::actionNames() const
 
 void AccessibleComboBox::doAction(const QString &actionName)
 {
-    QComboBox *box = comboBox(widget());
+    QComboBox *box = as<QComboBox>();
     if (actionName == showMenuAction() || actionName == pressAction()) {
         if (box->view()->isVisible())
             box->hidePopup();

@@ -84,13 +84,6 @@ QString AccessibleText::attributes(int offset, int *startOffset, int *endOffset)
     return QString();
 }
 
-namespace {
-QLineEdit *lineEdit(QWidget *widget)
-{
-    return static_cast<QLineEdit *>(widget);
-}
-} // namespace
-
 AccessibleLineEdit::AccessibleLineEdit(QWidget *lineEdit)
     : AccessibleText(lineEdit, QAccessible::EditableText)
 {
@@ -98,7 +91,7 @@ AccessibleLineEdit::AccessibleLineEdit(QWidget *lineEdit)
 
 void *AccessibleLineEdit::interface_cast(QAccessible::InterfaceType type)
 {
-    if (type == QAccessible::EditableTextInterface && !lineEdit(widget())->isReadOnly())
+    if (type == QAccessible::EditableTextInterface && !as<QLineEdit>()->isReadOnly())
         return static_cast<QAccessibleEditableTextInterface *>(this);
     return AccessibleText::interface_cast(type);
 }
@@ -106,7 +99,7 @@ void *AccessibleLineEdit::interface_cast(QAccessible::InterfaceType type)
 QAccessible::State AccessibleLineEdit::state() const
 {
     QAccessible::State state = AccessibleText::state();
-    const QLineEdit *edit = lineEdit(widget());
+    const QLineEdit *edit = as<QLineEdit>();
     state.readOnly = edit->isReadOnly();
     state.editable = !edit->isReadOnly();
     state.selectableText = true;
@@ -119,26 +112,26 @@ QString AccessibleLineEdit::text(QAccessible::Text t) const
     if (t == QAccessible::Value)
         return wholeText();
     const QString text = AccessibleText::text(t);
-    return t == QAccessible::Name && text.isEmpty() ? lineEdit(widget())->placeholderText() : text;
+    return t == QAccessible::Name && text.isEmpty() ? as<QLineEdit>()->placeholderText() : text;
 }
 
 void AccessibleLineEdit::setText(QAccessible::Text t, const QString &text)
 {
-    if (t == QAccessible::Value && !lineEdit(widget())->isReadOnly())
-        lineEdit(widget())->setText(text);
+    if (t == QAccessible::Value && !as<QLineEdit>()->isReadOnly())
+        as<QLineEdit>()->setText(text);
     else
         AccessibleText::setText(t, text);
 }
 
 QString AccessibleLineEdit::wholeText() const
 {
-    const QLineEdit *edit = lineEdit(widget());
+    const QLineEdit *edit = as<QLineEdit>();
     return edit->echoMode() == QLineEdit::Normal ? edit->text() : edit->displayText();
 }
 
 void AccessibleLineEdit::selection(int index, int *startOffset, int *endOffset) const
 {
-    const QLineEdit *edit = lineEdit(widget());
+    const QLineEdit *edit = as<QLineEdit>();
     const bool any = index == 0 && edit->hasSelectedText();
     *startOffset = any ? edit->selectionStart() : 0;
     *endOffset = any ? edit->selectionStart() + edit->selectedText().size() : 0;
@@ -146,7 +139,7 @@ void AccessibleLineEdit::selection(int index, int *startOffset, int *endOffset) 
 
 int AccessibleLineEdit::selectionCount() const
 {
-    return lineEdit(widget())->hasSelectedText() ? 1 : 0;
+    return as<QLineEdit>()->hasSelectedText() ? 1 : 0;
 }
 
 void AccessibleLineEdit::addSelection(int startOffset, int endOffset)
@@ -157,23 +150,23 @@ void AccessibleLineEdit::addSelection(int startOffset, int endOffset)
 void AccessibleLineEdit::removeSelection(int index)
 {
     if (index == 0)
-        lineEdit(widget())->deselect();
+        as<QLineEdit>()->deselect();
 }
 
 void AccessibleLineEdit::setSelection(int index, int startOffset, int endOffset)
 {
     if (index == 0)
-        lineEdit(widget())->setSelection(startOffset, endOffset - startOffset);
+        as<QLineEdit>()->setSelection(startOffset, endOffset - startOffset);
 }
 
 int AccessibleLineEdit::cursorPosition() const
 {
-    return lineEdit(widget())->cursorPosition();
+    return as<QLineEdit>()->cursorPosition();
 }
 
 void AccessibleLineEdit::setCursorPosition(int position)
 {
-    lineEdit(widget())->setCursorPosition(position);
+    as<QLineEdit>()->setCursorPosition(position);
 }
 
 void AccessibleLineEdit::deleteText(int startOffset, int endOffset)
@@ -189,7 +182,7 @@ void AccessibleLineEdit::insertText(int offset, const QString &text)
 // As typed: the field's validation and signals see the change.
 void AccessibleLineEdit::replaceText(int startOffset, int endOffset, const QString &text)
 {
-    QLineEdit *edit = lineEdit(widget());
+    QLineEdit *edit = as<QLineEdit>();
     edit->setSelection(startOffset, endOffset - startOffset);
     edit->insert(text);
 }
@@ -199,7 +192,7 @@ QRect AccessibleLineEdit::textRect() const
     QStyleOptionFrame option;
     option.initFrom(widget());
     const QRect rect = widget()->style()->subElementRect(QStyle::SE_LineEditContents, &option, widget());
-    return rect.marginsRemoved(lineEdit(widget())->textMargins()).adjusted(2, 1, -2, -1); // QLineEdit's own margins
+    return rect.marginsRemoved(as<QLineEdit>()->textMargins()).adjusted(2, 1, -2, -1); // QLineEdit's own margins
 }
 
 namespace {

@@ -35,6 +35,8 @@ public:
 protected:
     // Where the text is drawn, in the widget's coordinates.
     virtual QRect textRect() const;
+    template<typename Widget>
+    Widget *as() const { return static_cast<Widget *>(widget()); }
 };
 
 // A line edit: its text, caret and selection, editable unless read-only.
