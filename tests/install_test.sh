@@ -14,10 +14,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
-icons=share/icons/hicolor
 expected=$(printf '%s\n' bin/yorozumi "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
-    share/man/man1/yorozumi.1.gz "$icons/scalable/apps/$id.svg" \
-    $(for s in 16 32 48 64 128 256; do echo "$icons/${s}x$s/apps/$id.png"; done) | sort)
+    share/man/man1/yorozumi.1.gz share/icons/hicolor/scalable/apps/$id.svg \
+    $(for s in 16 32 48 64 128 256; do echo "share/icons/hicolor/${s}x$s/apps/$id.png"; done) | sort)
 actual=$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort)
 [ "$actual" = "$expected" ] || fail "installed files differ:"$'\n'"$(diff <(echo "$expected") <(echo "$actual"))"
 

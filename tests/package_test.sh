@@ -7,7 +7,6 @@
 set -euo pipefail
 export LC_ALL=C.UTF-8
 source=$1 version=$2 qt=$3 reproducible=${4:-}
-other=$((qt == 5 ? 6 : 5))
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -43,7 +42,7 @@ lintian -I --pedantic --fail-on error,warning --tag-display-limit 0 "$debs"/yoro
 
 dpkg-deb -x "$deb" "$work/root"
 needed=$(readelf -d "$work/root/usr/bin/yorozumi")
-grep -q "NEEDED.*libQt${qt}Widgets" <<<"$needed" && ! grep -q "NEEDED.*libQt${other}" <<<"$needed" \
+grep -q "NEEDED.*libQt${qt}Widgets" <<<"$needed" && ! grep -q "NEEDED.*libQt$((qt == 5 ? 6 : 5))" <<<"$needed" \
     || fail "the program does not link Qt $qt alone"
 grep -q 'FLAGS.*BIND_NOW\|FLAGS_1.*NOW' <<<"$needed" || fail "no full RELRO (-z now)"
 grep -q '__stack_chk_fail' <<<"$(readelf --dyn-syms --wide "$work/root/usr/bin/yorozumi")" || fail "no stack protector"

@@ -18,17 +18,15 @@
 #endif
 
 // The application is set up by the very functions main() calls.
-template<typename TestClass>
-int runTests(int argc, char *argv[])
-{
-    setPlatformPolicyBeforeApplication();
-    QApplication app(argc, argv);
-    fitApplicationToDesktop();
-    TestClass test;
-    return QTest::qExec(&test, argc, argv);
-}
 #define YOROZUMI_TEST_MAIN(TestClass) \
-    int main(int argc, char *argv[]) { return runTests<TestClass>(argc, argv); }
+    int main(int argc, char *argv[]) \
+    { \
+        setPlatformPolicyBeforeApplication(); \
+        QApplication app(argc, argv); \
+        fitApplicationToDesktop(); \
+        TestClass test; \
+        return QTest::qExec(&test, argc, argv); \
+    }
 
 // The child of `parent` named `name`. A missing one fails the test with its
 // name, and an empty stand-in is returned so that the test ends without a

@@ -185,21 +185,6 @@ private slots:
         QVERIFY(checked > 3'800'000);
     }
 
-    // The calculator's eras are the published calendar's, in its order.
-    void erasAsPublished()
-    {
-        QStringList table, published;
-        for (auto *era = AgeCalculator::erasBegin(); era != AgeCalculator::erasEnd(); ++era)
-            table << QString::asprintf("%s %d-%d-%d..%d-%d-%d", QTextCodec::codecForName("Windows-31J")->toUnicode(era->name)
-                                       .toUtf8().constData(), era->firstYear, era->firstMonth, era->firstDay,
-                                       era->lastYear, era->lastMonth, era->lastDay);
-        for (const model::Era &era : model::eras)
-            published << QString::asprintf("%s %d-%d-%d..%d-%d-%d", era.name, era.first.year, era.first.month,
-                                           era.first.day, era.last.year, era.last.month, era.last.day);
-        QVERIFY2(table == published, qPrintable("the calculator's table: " + table.join(", ")
-                                                 + "\n    the published calendar: " + published.join(", ")));
-    }
-
     // calcAges computes only from fields an accepted validation could store.
     void refusesFields_data()
     {
@@ -207,14 +192,13 @@ private slots:
         QTest::addColumn<QVector<int>>("fields"); // ref y m d, birth y m d
         const int lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
         QTest::newRow("valid flag clear") << false << QVector<int>{2020, 6, 15, 1990, 6, 15};
-        const struct { const char *name; QVector<int> f; } rows[] = {
-            {"lowest month", {2020, lo, 1, 1990, 6, 15}}, {"day 32", {2020, 6, 15, 1990, 1, 32}},
-            {"February 29, 1900", {1900, 2, 29, 1890, 6, 15}}, {"highest day", {2020, 6, hi, 1990, 6, 15}},
-            {"year 0", {0, 6, 15, 0, 6, 15}}, {"lowest birth year", {9999, 12, 31, lo, 1, 1}},
-            {"reference before birth", {2020, 6, 14, 2020, 6, 15}},
-        };
-        for (const auto &r : rows)
-            QTest::newRow(r.name) << true << r.f;
+        QTest::newRow("lowest month") << true << QVector<int>{2020, lo, 1, 1990, 6, 15};
+        QTest::newRow("day 32") << true << QVector<int>{2020, 6, 15, 1990, 1, 32};
+        QTest::newRow("February 29, 1900") << true << QVector<int>{1900, 2, 29, 1890, 6, 15};
+        QTest::newRow("highest day") << true << QVector<int>{2020, 6, hi, 1990, 6, 15};
+        QTest::newRow("year 0") << true << QVector<int>{0, 6, 15, 0, 6, 15};
+        QTest::newRow("lowest birth year") << true << QVector<int>{9999, 12, 31, lo, 1, 1};
+        QTest::newRow("reference before birth") << true << QVector<int>{2020, 6, 14, 2020, 6, 15};
     }
 
     void refusesFields()
