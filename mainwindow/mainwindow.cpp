@@ -12,10 +12,28 @@
 #include "uifont.h"
 #include "ui_mainwindow.h"
 
-#include <QAccessible>
 #include <QPointer>
 
-#include <tuple>
+#include <array>
+
+namespace {
+
+// The three results as the form sets them out: caption, age field, unit.
+struct Result
+{
+    QLabel *caption;
+    QLineEdit *age;
+    QLabel *unit;
+};
+
+std::array<Result, 3> results(const Ui_MainWindow *ui)
+{
+    return {{{ui->label_7, ui->lineEdit_3, ui->label_8},
+             {ui->label_9, ui->lineEdit_4, ui->label_10},
+             {ui->label_11, ui->lineEdit_5, ui->label_12}}};
+}
+
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -35,9 +53,8 @@ MainWindow::MainWindow(QWidget *parent)
     new CommitGuard(ui->lineEdit);
     new CommitGuard(ui->lineEdit_2);
     // A screen reader says each age with its unit, as the form shows it.
-    ui->lineEdit_3->setAccessibleDescription(ui->label_8->text());
-    ui->lineEdit_4->setAccessibleDescription(ui->label_10->text());
-    ui->lineEdit_5->setAccessibleDescription(ui->label_12->text());
+    for (const Result &r : results(ui))
+        r.age->setAccessibleDescription(r.unit->text());
     checkDates();
 }
 
@@ -100,9 +117,8 @@ void MainWindow::checkDates()
         : referenceValid && birthValid    ? tr("「%1」の入力は、「%2」以降の日付でのみ有効とする。").arg(reference, birth)
         : !referenceValid && !birthValid  ? tr("「%1」および「%2」の設定に誤りがあります。").arg(reference, birth)
                                           : tr("「%1」の設定に誤りがあります。").arg(referenceValid ? birth : reference));
-    ui->lineEdit_3->clear();
-    ui->lineEdit_4->clear();
-    ui->lineEdit_5->clear();
+    for (const Result &r : results(ui))
+        r.age->clear();
 }
 
 void MainWindow::on_pushButton_clicked()
@@ -110,21 +126,19 @@ void MainWindow::on_pushButton_clicked()
     char result[15];
     if (!calculator->calcAges(result)) {
         // Not reachable through the enabled button; never show stale bytes.
-        ui->lineEdit_3->clear();
-        ui->lineEdit_4->clear();
-        ui->lineEdit_5->clear();
+        for (const Result &r : results(ui))
+            r.age->clear();
         return;
     }
-    ui->lineEdit_3->setText(cp932text::toUnicode(result));
-    ui->lineEdit_4->setText(cp932text::toUnicode(result + 5));
-    ui->lineEdit_5->setText(cp932text::toUnicode(result + 10));
-
-    // The ages appear in fields without focus: a screen reader is told them
-    // with their captions and unit, "法律上：34歳、…".
-    QStringList ages;
-    for (auto [caption, age, unit] : {std::tuple(ui->label_7, ui->lineEdit_3, ui->label_8),
-                                      std::tuple(ui->label_9, ui->lineEdit_4, ui->label_10),
-                                      std::tuple(ui->label_11, ui->lineEdit_5, ui->label_12)})
-        ages << caption->text() + age->text() + unit->text();
-    announcer->announce(ages.join(QStringLiteral("、")));
+    // The calculator writes the ages 5 bytes apart. They appear in fields
+    // without focus: a screen reader is told them with their captions and
+    // unit, "法律上：34歳、…".
+    QStringList told;
+    const char *age = result;
+    for (const Result &r : results(ui)) {
+        r.age->setText(cp932text::toUnicode(age));
+        told << r.caption->text() + r.age->text() + r.unit->text();
+        age += 5;
+    }
+    announcer->announce(told.join(QStringLiteral("、")));
 }
