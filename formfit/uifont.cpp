@@ -7,14 +7,17 @@
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -100,7 +103,58 @@ qreal tightest(QWidget *form)
     return worst;
 }
 
+// The dialogs' pages ask for 'MS UI Gothic' 9 pt, whose lines are the
+// forms' rows; a stand-in's lines are taller and would push the page's end
+// out of view.
+void setLinesAtRow(QTextDocument *doc)
+{
+    QTextCursor cursor(doc);
+    cursor.select(QTextCursor::Document);
+    QTextBlockFormat rows;
+    rows.setLineHeight(kTextRow, QTextBlockFormat::FixedHeight);
+    cursor.mergeBlockFormat(rows);
+}
+
+// The width a line edit's text may take without scrolling: its contents
+// less Qt's 2-pixel margin on each side and the 1 pixel it keeps for the
+// cursor.
+qreal textRoom(const QLineEdit *edit)
+{
+    QStyleOptionFrame opt;
+    opt.initFrom(edit);
+    opt.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, edit);
+    const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &opt, edit)
+                               .marginsRemoved(edit->textMargins());
+    return contents.width() - 2 * 2 - 1;
+}
+
+void closeUpLetters(QLineEdit *edit)
+{
+    QFont plain = edit->font();
+    plain.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    const QString text = edit->text();
+    const qreal width = QFontMetricsF(plain).horizontalAdvance(text), room = textRoom(edit);
+    QFont font; // only the spacing is the field's own; the rest follows the form
+    if (width > room) {
+        // Glyph positions are rounded to pixels: a quarter step at a time.
+        qreal spacing = std::floor(4 * (room - width) / text.size()) / 4;
+        for (;; spacing -= 0.25) {
+            plain.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+            if (QFontMetricsF(plain).horizontalAdvance(text) <= room || spacing < -width / text.size() / 2)
+                break;
+        }
+        font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+    }
+    edit->setFont(font);
+}
+
 } // namespace
+
+void fitTextToField(QLineEdit *field)
+{
+    QObject::connect(field, &QLineEdit::textChanged, field, [field] { closeUpLetters(field); });
+    closeUpLetters(field);
+}
 
 void useJapaneseUiFont()
 {
@@ -129,6 +183,8 @@ void fitFontToForm(QWidget *form)
 {
     if (QFont::substitutes(kUiFamily).isEmpty())
         return; // no stand-in: the forms' own face
+    for (QTextBrowser *browser : form->findChildren<QTextBrowser *>())
+        setLinesAtRow(browser->document());
     // Advances scale with the stretch: one measurement at 100 % gives it;
     // step down only where rounding leaves a text too wide.
     QFont font = form->font();

@@ -1,6 +1,7 @@
 #ifndef UIFONT_H
 #define UIFONT_H
 
+class QLineEdit;
 class QWidget;
 
 // The fixed-pixel forms were laid out for a Japanese desktop's UI font,
@@ -15,8 +16,16 @@ void useJapaneseUiFont();
 // tightest text needs, and no further than 80 %: every label, button, group
 // box title and combo box item in its room, every paragraph of a text
 // browser on one line. So a text changes the font of its own form only.
+// A text browser's lines are set at the forms' row, as drawn, so that its
+// page shows whole.
 // Call at the end of the form's constructor; where "MS UI Gothic" itself is
 // installed it does nothing.
 void fitFontToForm(QWidget *form);
+
+// A 32-pixel field of the forms holds four digits of the forms' face, but
+// not the four full-width ones (２０２４) an input method commits, nor on
+// every face four half-width ones. Whenever its text changes, the field's
+// letters close up as far as that text needs to show whole, and no further.
+void fitTextToField(QLineEdit *field);
 
 #endif // UIFONT_H

@@ -43,6 +43,8 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     announcer = new Announcer(this);
     fitFontToForm(this);
+    for (QLineEdit *field : findChildren<QLineEdit *>())
+        fitTextToField(field);
     // The menu bar's height depends on the desktop's font; the rest of the
     // window is fixed.
     ui->menuBar->adjustSize();

@@ -15,6 +15,9 @@ static QSizeF ink(QWidget *widget, const QRect &area)
     return QSizeF(box.size()) / dpr;
 }
 
+// Levels a premultiplied channel may be off by Qt's rounding.
+constexpr int kRounding = 2;
+
 class TestLook : public QObject
 {
     Q_OBJECT
@@ -37,12 +40,17 @@ private slots:
         }
     }
 
+    // Every widget of every form that shows a text, whatever its name.
     void fit_data()
     {
         QTest::addColumn<QObject *>("widget");
         for (auto &form : forms)
-            for (QWidget *child : form->findChildren<QWidget *>(QRegularExpression("^(label|pushButton|groupBox|comboBox|textBrowser)")))
-                QTest::addRow("%s %s", qPrintable(form->objectName()), qPrintable(child->objectName())) << static_cast<QObject *>(child);
+            for (QWidget *child : form->findChildren<QWidget *>())
+                if (!child->objectName().startsWith("qt_")
+                    && (qobject_cast<QLabel *>(child) || qobject_cast<QPushButton *>(child) || qobject_cast<QGroupBox *>(child)
+                        || qobject_cast<QComboBox *>(child) || qobject_cast<QTextBrowser *>(child) || qobject_cast<QLineEdit *>(child)))
+                    QTest::addRow("%s %s %s", qPrintable(form->objectName()), child->metaObject()->className(),
+                                  qPrintable(child->objectName())) << static_cast<QObject *>(child);
     }
 
     // Every text shows whole in the room the form gives it.
@@ -97,13 +105,42 @@ private slots:
             const qreal shown = ink(combo, field).width();
             combo->setCurrentIndex(current);
             QCOMPARE_LE(fm.tightBoundingRect(combo->itemText(combo->count() - 1)).width() - 2, shown);
-        } else if (auto *browser = qobject_cast<QTextBrowser *>(w)) { // one line per paragraph, as set
+        } else if (auto *browser = qobject_cast<QTextBrowser *>(w)) { // one line per paragraph, the page whole
             for (QTextBlock b = browser->document()->begin(); b.isValid(); b = b.next())
                 QVERIFY2(b.layout()->lineCount() == 1, qPrintable("wraps: " + b.text()));
+            QCOMPARE_LE(browser->document()->size().height(), qreal(browser->viewport()->height()));
+            QVERIFY(!browser->verticalScrollBar()->isVisible());
+        } else if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+            // Each value the field is given shows whole and unscrolled: a year
+            // of four digits, half- or full-width, or 元; an age of four digits.
+            QStringList values{QStringLiteral("元")};
+            for (QChar digit : QStringLiteral("0123456789０１２３４５６７８９"))
+                if (!edit->isReadOnly() || digit.unicode() < 0x80)
+                    values << QString(4, digit);
+            const QString before = edit->text();
+            QStyleOptionFrame opt;
+            opt.initFrom(edit);
+            opt.lineWidth = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, edit);
+            const QRect contents = style->subElementRect(QStyle::SE_LineEditContents, &opt, edit);
+            for (const QString &value : values) {
+                edit->setText(value);
+                const qreal width = QFontMetricsF(edit->font()).horizontalAdvance(value);
+                // Qt keeps 2 px each side and 1 for the cursor, or scrolls.
+                QVERIFY2(width + 1 <= contents.width() - 4,
+                         qPrintable(QString("%1 needs %2 px, the field has %3").arg(value).arg(width + 1).arg(contents.width() - 4)));
+                QLineEdit probe(value); // unconfined: all its ink
+                probe.setFont(edit->font());
+                probe.resize(edit->size() + QSize(100, 0));
+                QCOMPARE(ink(edit, contents), ink(&probe, contents.adjusted(0, 0, 100, 0)));
+            }
+            edit->setText(before);
         }
     }
 
-    // Images are drawn from their double-size companions on a 2x screen.
+    // Each image shows as its file in app/images, from its double-size
+    // companion on a 2x screen. Qt's premultiplied round trip may round a
+    // channel by a level or two, differently on each CPU; compared
+    // premultiplied, no visible change stays within that.
     void images_data()
     {
         QTest::addColumn<int>("form");
@@ -120,17 +157,28 @@ private slots:
         QFETCH(int, form);
         QFETCH(QString, object);
         QFETCH(QString, file);
-        const QString path = ":/resource_images/images/" + file;
-        const QSize size = QImage(path + ".png").size();
+        const qreal dpr = qApp->devicePixelRatio();
+        const QString file1x = QStringLiteral(TESTS_DIR "/../app/images/") + file + ".png";
+        const QString path = dpr > 1 ? QString(file1x).replace(".png", "@2x.png") : file1x;
+        const QSize logical = QImage(file1x).size();
+        QVERIFY2(!logical.isEmpty(), qPrintable(file1x));
         QObject *user = child<QObject>(forms[size_t(form)].get(), object);
         auto *label = qobject_cast<QLabel *>(user);
-        const QImage shown = (label ? label->pixmap(Qt::ReturnByValue) : user->property("icon").value<QIcon>().pixmap(size))
-                                 .toImage().convertToFormat(QImage::Format_ARGB32);
-        const qreal dpr = qApp->devicePixelRatio();
-        const QImage source(path + (dpr > 1 ? "@2x.png" : ".png"));
-        QCOMPARE(shown.size(), size * dpr);
-        QVERIFY(shown == source.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                             .convertToFormat(QImage::Format_ARGB32));
+        const QImage shown = (label ? label->pixmap(Qt::ReturnByValue) : user->property("icon").value<QIcon>().pixmap(logical))
+                                 .toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QCOMPARE(shown.size(), logical * dpr);
+        // At a factor other than 1 or 2 Qt scales the nearer file smoothly.
+        const QImage source = QImage(path).scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                  .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < source.height(); ++y)
+            for (int x = 0; x < source.width(); ++x) {
+                const QRgb a = shown.pixel(x, y), b = source.pixel(x, y);
+                const int off = qMax(qMax(qAbs(qAlpha(a) - qAlpha(b)), qAbs(qRed(a) - qRed(b))),
+                                     qMax(qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b))));
+                if (off > kRounding)
+                    QFAIL(qPrintable(QString::asprintf("%s: pixel (%d, %d) shows %08x, the file has %08x (premultiplied)",
+                                                       qPrintable(path), x, y, a, b)));
+            }
     }
 
     // A form's texts narrow its own font only: a longer caption condenses

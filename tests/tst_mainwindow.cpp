@@ -28,6 +28,12 @@ struct Events
     ~Events() { QAccessible::installUpdateHandler(previous); }
 };
 
+// Offscreen has no bridge at all; anywhere else one that did not start fails.
+#define REQUIRE_BRIDGE(events) \
+    if (QGuiApplication::platformName() == "offscreen") \
+        QSKIP("the offscreen platform has no accessibility bridge"); \
+    QVERIFY2(events.on, "the accessibility bridge did not start: no AT-SPI bus?")
+
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -63,37 +69,32 @@ private slots:
         }
     }
 
-    // Each place that lists the eras follows the calculator's table: both
-    // era lists, what the calculator accepts and the rules the help states.
+    // Each place that lists the eras follows the calculator's table (in
+    // calc/agecalculator.cpp): both era lists, the rules the help states,
+    // and the prose that names them. A failure names the file and the
+    // first item that differs.
     void eras_data()
     {
+        QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("place");
-        QTest::newRow("comboBox, the era list of 算出基準日") << "comboBox";
-        QTest::newRow("comboBox_4, the era list of 生年月日") << "comboBox_4";
-        QTest::newRow("validateDates, on each era's first and last day") << "calculator";
-        QTest::newRow("Dialog_R, the input rules") << "Dialog_R";
+        QTest::newRow("era list of 算出基準日") << "mainwindow/mainwindow.ui" << "comboBox";
+        QTest::newRow("era list of 生年月日") << "mainwindow/mainwindow.ui" << "comboBox_4";
+        QTest::newRow("input rules") << "dialogs/dialog_r.ui" << "Dialog_R";
+        for (const char *prose : {"README.md", "app/yorozumi.1.in", "app/yorozumi.metainfo.xml.in", "debian/control"})
+            QTest::newRow(prose) << prose << "prose";
     }
 
     void eras()
     {
+        QFETCH(QString, file);
         QFETCH(QString, place);
         QStringList table, found;
         for (auto *era = AgeCalculator::erasBegin(); era != AgeCalculator::erasEnd(); ++era) {
-            const QString name = cp932text::toUnicode(era->name), last = QString::number(era->lastYear - era->firstYear + 1);
-            const QString first = QString("元|%1|%2").arg(era->firstMonth).arg(era->firstDay);
-            const QString end = QString("%1|%2|%3").arg(last).arg(era->lastMonth).arg(era->lastDay);
+            const QString name = cp932text::toUnicode(era->name);
             table << (place != "Dialog_R" ? name
                                           : QString("%1の日付の入力は、%1元年%2月%3日から%1%4年%5月%6日までの範囲で有効とする。")
-                                                .arg(name).arg(era->firstMonth).arg(era->firstDay).arg(last)
-                                                .arg(era->lastMonth).arg(era->lastDay));
-            if (place != "calculator")
-                continue;
-            QString refused; // the era's first and last day, as a reference date
-            for (const QString &date : {first, end}) {
-                w->enter(name + '|' + date + "|西暦|元|1|1");
-                refused += w->button()->isEnabled() ? "" : " (refuses " + date + ')';
-            }
-            found << name + refused;
+                                                .arg(name).arg(era->firstMonth).arg(era->firstDay)
+                                                .arg(era->lastYear - era->firstYear + 1).arg(era->lastMonth).arg(era->lastDay));
         }
         if (place.startsWith("comboBox")) {
             auto *box = child<QComboBox>(w, place);
@@ -101,14 +102,26 @@ private slots:
                 found << box->itemText(i);
         } else if (place == "Dialog_R") {
             Dialog_R rules(nullptr);
-            auto *browser = child<QTextBrowser>(&rules, "textBrowser");
             const QRegularExpression rule("([^○\\s]+の日付の入力は、.*)$");
-            for (const QString &line : browser->toPlainText().split('\n'))
+            for (const QString &line : child<QTextBrowser>(&rules, "textBrowser")->toPlainText().split('\n'))
                 if (line.contains(rule))
                     found << rule.match(line).captured(1).trimmed();
+        } else { // the line naming the most eras, in its order
+            QFile text(TESTS_DIR "/../" + file);
+            QVERIFY2(text.open(QIODevice::ReadOnly), qPrintable(file));
+            for (const QString &line : QString::fromUtf8(text.readAll()).split('\n')) {
+                QMap<int, QString> named;
+                for (const QString &name : table)
+                    if (line.contains(name))
+                        named.insert(line.indexOf(name), name);
+                if (named.size() > found.size())
+                    found = named.values();
+            }
         }
-        QVERIFY2(found == table, qPrintable(place + " has " + found.join(", ") + "\n    the calculator's table: "
-                                            + table.join(", ")));
+        for (int i = 0; i < qMax(table.size(), found.size()); ++i)
+            if (found.value(i) != table.value(i))
+                QFAIL(qPrintable(QString("%1 (%2), era %3: %4\n    the table in calc/agecalculator.cpp: %5")
+                                     .arg(file, place).arg(i + 1).arg(found.value(i, "(none)"), table.value(i, "(none)"))));
     }
 
     // Beside a digit, every character but a digit, and surrogate pairs, leave
@@ -310,8 +323,7 @@ private slots:
         QCOMPARE(QString("%1 selection %2-%3").arg(text->selectionCount()).arg(start).arg(end),
                  QString("1 selection 0-%1").arg(value.size()));
         Events events;
-        if (!events.on)
-            QSKIP("no accessibility bridge");
+        REQUIRE_BRIDGE(events);
         box->setCurrentIndex(box->currentIndex() - 1);
         QCOMPARE(events.inserted.join(" | "), box->currentText());
     }
@@ -348,8 +360,7 @@ private slots:
         }
         QCOMPARE(button->text(QAccessible::Description), QString());
         Events events;
-        if (!events.on)
-            QSKIP("no accessibility bridge");
+        REQUIRE_BRIDGE(events);
         w->button()->setFocus();
         QTest::keyClick(w->button(), Qt::Key_Space);
         QCOMPARE(events.told.join(" | "), told);
