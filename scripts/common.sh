@@ -10,13 +10,13 @@ BASE_PACKAGES=(dpkg-dev fonts-ipafont-gothic)
 
 # What the tests need beyond building: the fuzzer's clang, a virtual X
 # server with xrdb and xwininfo, the Japanese locale, Qt SVG for the image
-# tool, the package checkers and autopkgtest, a headless Wayland
+# tool, the package checkers, autopkgtest and debootstrap for its testbed, a headless Wayland
 # compositor with the Wayland plugins of both Qt versions, and a session
 # bus with the accessibility bus. Names that every
 # release since Debian 12 has, none tied to one release.
 TEST_PACKAGES=(clang libclang-rt-dev xvfb xauth x11-xserver-utils x11-utils locales
                libqt5svg5-dev qt6-svg-dev desktop-file-utils appstream lintian man-db
-               autopkgtest weston qtwayland5 qt6-wayland dbus at-spi2-core)
+               autopkgtest debootstrap weston qtwayland5 qt6-wayland dbus at-spi2-core)
 
 say() { printf '==> %s\n' "$*"; }
 
@@ -61,6 +61,42 @@ ensure_japanese_locale() {
     locale -a 2>/dev/null | grep -qix 'ja_JP.utf-\?8' && return 0
     say "generating the ja_JP.UTF-8 locale"
     as_root localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
+}
+
+# make_root RELEASE DIR: a minimal root of a Debian release, made by
+# debootstrap from the main archive of this machine's own apt sources (no
+# mirror is written here); packages installed there start no services.
+make_root() {
+    local mirror
+    mirror=$(apt-get indextargets --format '$(LABEL) $(REPO_URI)' | awk '$1 == "Debian" { print $2; exit }')
+    [ -n "$mirror" ] || { echo "no Debian archive in this machine's apt sources" >&2; return 1; }
+    say "making a $1 root in $2 from $mirror"
+    rm -rf "$2"
+    mkdir -p "$2"
+    debootstrap --variant=minbase "$1" "$2" "$mirror" >"$2.log" 2>&1 || { tail -n 20 "$2.log" >&2; return 1; }
+    printf '#!/bin/sh\nexit 101\n' >"$2/usr/sbin/policy-rc.d"
+    chmod +x "$2/usr/sbin/policy-rc.d"
+}
+
+# mount_root DIR: what a program run there needs, /proc, /sys, /dev and
+# fresh /dev/pts, /dev/shm and /tmp, each undone by unmount_roots.
+ROOT_MOUNTS=()
+mount_root() {
+    mounted() { mount "$@" && ROOT_MOUNTS+=("${@: -1}"); }
+    mounted -t proc proc "$1/proc"
+    mounted -t sysfs sysfs "$1/sys"
+    mounted --bind /dev "$1/dev"
+    mounted -t devpts -o newinstance,ptmxmode=0666 devpts "$1/dev/pts"
+    mounted -t tmpfs -o mode=1777 tmpfs "$1/dev/shm"
+    mounted -t tmpfs -o mode=1777 tmpfs "$1/tmp"
+    cp /etc/resolv.conf "$1/etc/resolv.conf" 2>/dev/null || true
+}
+unmount_roots() {
+    local i
+    for ((i = ${#ROOT_MOUNTS[@]} - 1; i >= 0; i--)); do
+        umount "${ROOT_MOUNTS[i]}" || umount -l "${ROOT_MOUNTS[i]}"
+    done
+    ROOT_MOUNTS=()
 }
 
 # copy_tree DEST: the working tree as it is now, without .git and builds.

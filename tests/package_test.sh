@@ -2,8 +2,8 @@
 # Makes the packages and checks them; "reproducible": twice, a minute apart,
 # in other paths, zones, locales and umasks, the two identical:
 #   package_test.sh <source dir> <version> <Qt major version> [reproducible]
-# Then runs the package's own autopkgtest against the .deb on this machine
-# (as root, or through sudo), and removes the package again.
+# Then runs the package's own autopkgtest against the .deb in a throw-away
+# testbed (scripts/autopkgtest-run, as root or through sudo).
 set -euo pipefail
 export LC_ALL=C.UTF-8
 source=$1 version=$2 qt=$3 reproducible=${4:-}
@@ -47,11 +47,9 @@ grep -q "NEEDED.*libQt${qt}Widgets" <<<"$needed" && ! grep -q "NEEDED.*libQt$((q
 grep -q 'FLAGS.*BIND_NOW\|FLAGS_1.*NOW' <<<"$needed" || fail "no full RELRO (-z now)"
 grep -q '__stack_chk_fail' <<<"$(readelf --dyn-syms --wide "$work/root/usr/bin/yorozumi")" || fail "no stack protector"
 
-# The installed program as a user gets it (debian/tests).
+# The installed program as a user gets it (debian/tests), never installed here.
 source "$source/scripts/common.sh" # as_root
-installed=$(dpkg-query -W -f='${Status}' yorozumi 2>/dev/null || true)
-as_root autopkgtest -B "$deb" "$debs/yorozumi_$version.dsc" -- null >"$work/autopkgtest.log" 2>&1 \
+as_root "$source/scripts/autopkgtest-run" "$deb" "$debs/yorozumi_$version.dsc" >"$work/autopkgtest.log" 2>&1 \
     || { cat "$work/autopkgtest.log" >&2; fail "autopkgtest"; }
-[ "$installed" = "install ok installed" ] || as_root dpkg -r yorozumi >/dev/null
 sed -n '/@@@@ summary/,/^autopkgtest/{/^[a-z]* *PASS/p}' "$work/autopkgtest.log" | grep . || fail "autopkgtest ran no test"
 echo "packaged ($(stat -c %s "$deb") bytes), lintian clean, autopkgtest passed"
