@@ -53,6 +53,7 @@ private slots:
     {
         const QString face = QFontInfo(QApplication::font()).family();
         QVERIFY(QFontDatabase().writingSystems(face).contains(QFontDatabase::Japanese));
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral(YOROZUMI_APP_ID)); // Wayland's app id
         QCOMPARE(w->texts(), QString("西暦||1|1|西暦||1|1").split('|'));
         QVERIFY(!w->button()->isEnabled());
         QCOMPARE(w->results(), QStringLiteral("  "));
@@ -196,6 +197,31 @@ private slots:
         QTimer::singleShot(3000, qApp, [] { QCoreApplication::exit(1); });
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(!w->isVisible());
+    }
+
+    // Ctrl+A in a year or result field selects its text; only Ctrl+E is
+    // the window's there (in a list, Ctrl+A opens the about box).
+    void selectAll_data()
+    {
+        QTest::addColumn<QString>("field");
+        const Window form;
+        for (const QLineEdit *edit : form.findChildren<QLineEdit *>())
+            QTest::newRow(qPrintable(edit->objectName())) << edit->objectName();
+    }
+
+    void selectAll()
+    {
+        QFETCH(QString, field);
+        w->enter(QStringLiteral("西暦|2020|6|15|平成|2|6|15"));
+        QTest::mouseClick(w->button(), Qt::LeftButton);
+        auto *edit = child<QLineEdit>(w, field);
+        edit->setFocus();
+        edit->setCursorPosition(0);
+        QByteArray opened;
+        onNextModal([&](QWidget *modal) { opened = modal->metaObject()->className(); }, 40);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(opened, QByteArray());
+        QCOMPARE(edit->selectedText(), edit->text());
     }
 
     // A menu item gives its shortcut as the accelerator a screen reader says.
@@ -362,8 +388,9 @@ private slots:
         Events events;
         REQUIRE_BRIDGE(events);
         w->button()->setFocus();
-        QTest::keyClick(w->button(), Qt::Key_Space);
-        QCOMPARE(events.told.join(" | "), told);
+        for (int i = 0; i < 3; ++i) // each time, not the first only
+            QTest::keyClick(w->button(), Qt::Key_Space);
+        QCOMPARE(events.told.join(" | "), told + " | " + told + " | " + told);
     }
 };
 
