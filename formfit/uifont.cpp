@@ -88,13 +88,12 @@ qreal tightest(QWidget *form)
             for (int i = 0; i < combo->count(); ++i) // the value is drawn 1 px inside the field
                 need(fm.horizontalAdvance(combo->itemText(i)) + 2, field);
         } else if (auto *browser = qobject_cast<QTextBrowser *>(w)) {
-            // Each paragraph unwrapped, beside the scroll bar a long text shows.
+            // Each paragraph unwrapped; the page shows whole, without a scroll bar.
             const std::unique_ptr<QTextDocument> doc(browser->document()->clone());
             doc->setDefaultFont(browser->font());
             doc->setTextWidth(-1);
             doc->size(); // lays it out
-            const qreal room = browser->width() - 2 * browser->frameWidth() - 2 * doc->documentMargin()
-                               - style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, browser);
+            const qreal room = browser->width() - 2 * browser->frameWidth() - 2 * doc->documentMargin();
             for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
                 if (b.layout()->lineCount() > 0)
                     need(b.layout()->lineAt(0).naturalTextWidth(), room);
@@ -185,18 +184,20 @@ void fitFontToForm(QWidget *form)
         return; // no stand-in: the forms' own face
     for (QTextBrowser *browser : form->findChildren<QTextBrowser *>())
         setLinesAtRow(browser->document());
-    // Advances scale with the stretch: one measurement at 100 % gives it;
-    // step down only where rounding leaves a text too wide.
+    // Advances scale with the stretch: one measurement at 100 % gives it
+    // nearly; rounding leaves a step to take either way.
     QFont font = form->font();
-    font.setStretch(100);
-    form->setFont(font);
-    const qreal over = tightest(form);
-    int stretch = over <= 1 ? 100 : qMax(kNarrowest, int(100 / over));
-    for (;;) {
+    auto fits = [&](int stretch) {
         font.setStretch(stretch);
         form->setFont(font);
-        if (stretch == kNarrowest || tightest(form) <= 1)
-            return;
+        return tightest(form) <= 1;
+    };
+    fits(100);
+    const qreal over = tightest(form);
+    int stretch = over <= 1 ? 100 : qMax(kNarrowest, int(100 / over));
+    while (stretch > kNarrowest && !fits(stretch))
         --stretch;
-    }
+    while (stretch < 100 && fits(stretch + 1))
+        ++stretch;
+    fits(stretch);
 }

@@ -46,9 +46,11 @@ MainWindow::MainWindow(QWidget *parent)
     for (QLineEdit *field : findChildren<QLineEdit *>())
         fitTextToField(field);
     // The menu bar's height depends on the desktop's font; the rest of the
-    // window is fixed.
+    // window is fixed. Taken at the window's width, as its layout takes it:
+    // some styles (Windows) make it a pixel taller there than its size hint.
     ui->menuBar->adjustSize();
-    fixWindowSize(this, QSize(300, ui->menuBar->height() + 343));
+    const int bar = ui->menuBar->heightForWidth(300);
+    fixWindowSize(this, QSize(300, qMax(bar, ui->menuBar->height()) + 343));
     // Ctrl+E quits from the text fields too, as on the desktop the window
     // was made for.
     new ShortcutKeeper(ui->action_X, this);
