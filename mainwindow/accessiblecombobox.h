@@ -9,6 +9,7 @@
 // one, and the current item as its value and as its text. The text is
 // selected, as an editable box's is, and each change replaces it: Orca
 // speaks a replaced selection, on Qt 5 as on Qt 6.
+// Qt fault: QAccessibleComboBox is named by its value on Unix, with no text interface; still needed in 6.x.
 class AccessibleComboBox : public AccessibleText
 {
 public:

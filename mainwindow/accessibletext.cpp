@@ -198,6 +198,7 @@ QRect AccessibleLineEdit::textRect() const
 namespace {
 // A label that is one link, as the about box's: Qt's interface calls it
 // static text, and Orca says nothing when it takes the focus.
+// Qt fault: QAccessibleDisplay gives a link label no link role; still needed in 6.x.
 class AccessibleLink : public QAccessibleWidget
 {
 public:

@@ -10,6 +10,7 @@ class QAccessibleInterface;
 // a changed name or description without its text, so this widget, empty and
 // of no size, is a notification that shows itself: seen by no one, spoken
 // by Orca.
+// Qt fault: no announcement before Qt 6.8, which this uses where it has it; can go from Qt 6.8.
 class Announcer : public QWidget
 {
     Q_OBJECT
