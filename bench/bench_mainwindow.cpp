@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Yorozumi authors
+// SPDX-License-Identifier: MIT
+
 // Cost of one input change in the main window: checkDates (eight
 // conversions, validation, the button, three clears), called directly and as
 // a keystroke in a year field.

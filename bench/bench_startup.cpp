@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Yorozumi authors
+// SPDX-License-Identifier: MIT
+
 // Start-up to first expose, for the real main window or for a bare window
 // from the same Qt:
 //   bench_startup app|bare

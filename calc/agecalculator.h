@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Yorozumi authors
+// SPDX-License-Identifier: MIT
+
 #ifndef AGECALCULATOR_H
 #define AGECALCULATOR_H
 

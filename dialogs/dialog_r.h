@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Yorozumi authors
+// SPDX-License-Identifier: MIT
+
 #ifndef DIALOG_R_H
 #define DIALOG_R_H
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Yorozumi authors
+// SPDX-License-Identifier: MIT
+
 // libFuzzer target: the input, split at NUL bytes, gives the eight texts.
 // What is accepted are two existing dates in order; a rejection writes nothing.
 

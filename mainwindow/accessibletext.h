@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Yorozumi authors
+// SPDX-License-Identifier: MIT
+
 #ifndef ACCESSIBLETEXT_H
 #define ACCESSIBLETEXT_H
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Yorozumi authors
+# SPDX-License-Identifier: MIT
 # Shared by scripts/run, scripts/test, scripts/bench and scripts/package.
 # Sourced, not run.
 
@@ -12,11 +14,11 @@ BASE_PACKAGES=(dpkg-dev fonts-ipafont-gothic)
 # server with xrdb and xwininfo, the Japanese locale, Qt SVG for the image
 # tool, the package checkers, autopkgtest and debootstrap for its testbed, a headless Wayland
 # compositor with the Wayland plugins of both Qt versions, and a session
-# bus with the accessibility bus. Names that every
+# bus with the accessibility bus; reuse for the licence headers. Names that every
 # release since Debian 12 has, none tied to one release.
 TEST_PACKAGES=(clang libclang-rt-dev xvfb xauth x11-xserver-utils x11-utils locales
                libqt5svg5-dev qt6-svg-dev desktop-file-utils appstream lintian man-db
-               autopkgtest debootstrap weston qtwayland5 qt6-wayland dbus at-spi2-core)
+               autopkgtest debootstrap weston qtwayland5 qt6-wayland dbus at-spi2-core reuse)
 
 say() { printf '==> %s\n' "$*"; }
 

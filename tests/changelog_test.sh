@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Yorozumi authors
+# SPDX-License-Identifier: MIT
 # CMake takes the release date from debian/changelog's newest entry and
 # refuses one dated after today, since the package's time stamps would then
 # go unclamped. Configures a copy of the top level with the entry dated

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Yorozumi authors
+# SPDX-License-Identifier: MIT
 # Installs a build into a temporary prefix and checks what lands there (the
 # package test's lintian validates the icons, desktop entry and metadata):
 #   install_test.sh <build dir> <app id> <version> <source dir>

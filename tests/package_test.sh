@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Yorozumi authors
+# SPDX-License-Identifier: MIT
 # Makes the packages and checks them; "reproducible": twice, a minute apart,
 # in other paths, zones, locales and umasks, the two identical:
 #   package_test.sh <source dir> <version> <Qt major version> [reproducible]

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Yorozumi authors
+// SPDX-License-Identifier: MIT
+
 #include "testsupport.h"
 
 // Translates nothing and remembers every text asked for, per context.

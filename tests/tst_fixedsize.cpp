@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Yorozumi authors
+// SPDX-License-Identifier: MIT
+
 #include "testsupport.h"
 
 // Under weston, a fixed window maximized or full screen takes the compositor's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Yorozumi authors
+// SPDX-License-Identifier: MIT
+
 // Draws the program's artwork:
 //   make_images <images directory> <icons directory>
 // Into app/images/: app32.png without PNG compression (the resource compiler
