@@ -152,6 +152,11 @@ void closeUpLetters(QLineEdit *edit)
 
 } // namespace
 
+bool formTextsFit(QWidget *form)
+{
+    return tightest(form) <= 1;
+}
+
 void fitTextToField(QLineEdit *field)
 {
     QObject::connect(field, &QLineEdit::textChanged, field, [field] { closeUpLetters(field); });
@@ -193,7 +198,7 @@ void fitFontToForm(QWidget *form)
     auto fits = [&](int stretch) {
         font.setStretch(stretch);
         form->setFont(font);
-        return tightest(form) <= 1;
+        return formTextsFit(form);
     };
     fits(100);
     const qreal over = tightest(form);

@@ -25,6 +25,10 @@ void useJapaneseUiFont();
 // installed it does nothing.
 void fitFontToForm(QWidget *form);
 
+// Whether every text of the form fits its room in the font it has now, as
+// fitFontToForm measures them.
+bool formTextsFit(QWidget *form);
+
 // A 32-pixel field of the forms holds four digits of the forms' face, but
 // not the four full-width ones (２０２４) an input method commits, nor on
 // every face four half-width ones. Whenever its text changes, the field's
