@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
@@ -27,22 +28,44 @@ public:
     bool eventFilter(QObject *, QEvent *event) override
     {
         if (event->type() == QEvent::Show && window->windowHandle() != handle) {
-            // The request leaves for the compositor before its answer comes
-            // back: free the size as soon as Qt asks, so that the configured
-            // size is not clamped to the fixed one.
             handle = window->windowHandle();
-            connect(handle, &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
-                if (state & kCompositorSized)
-                    window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-            });
-        } else if (event->type() == QEvent::WindowStateChange && event->spontaneous()
-                   && !(window->windowState() & kCompositorSized)) {
-            // Only the compositor's own word that the window is restored:
-            // fixed any earlier, the next frame would still answer the
-            // maximized configuration.
-            window->setFixedSize(size);
+            connect(handle, &QWindow::windowStateChanged, this, &WaylandSizeKeeper::stateChanged);
+        } else if (event->type() == QEvent::WindowStateChange && event->spontaneous()) {
+            // The compositor's own word. Restored: fixed any earlier, the next
+            // frame would still answer the maximized configuration.
+            if (window->windowState() & kCompositorSized)
+                fillScreen();
+            else
+                window->setFixedSize(size);
+        } else if (event->type() == QEvent::Resize && (window->windowState() & Qt::WindowFullScreen)) {
+            fillScreen();
         }
         return false;
+    }
+
+    void stateChanged(Qt::WindowState state)
+    {
+        if (state & kCompositorSized) {
+            // Asked for by the program (the request leaves before the answer
+            // comes back, so the configured size must not meet the fixed
+            // one) or started by the compositor: free the size.
+            window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        } else if (!(window->windowState() & kCompositorSized)) {
+            // The compositor answered a request without the state (KWin
+            // refuses to maximize a fixed window): fixed again.
+            window->setFixedSize(size);
+        }
+    }
+
+    // Full screen, a surface may be smaller than the output; it fills it,
+    // as a bare window does, however the state began (a compositor's menu
+    // configures it while the size is still fixed; Qt 6.4 on mutter keeps
+    // the size it had maximized).
+    void fillScreen()
+    {
+        // Through the native window: QWidget::resize() would end the state.
+        if ((window->windowState() & Qt::WindowFullScreen) && handle && handle->size() != handle->screen()->size())
+            handle->resize(handle->screen()->size());
     }
 
 private:

@@ -3,12 +3,27 @@
 
 #include "testsupport.h"
 
-// Under weston, a fixed window maximized or full screen takes the compositor's
-// size without being ended, keeps its form, and is fixed again once restored.
+// A fixed window follows its compositor, whatever it decides. Maximized or
+// full screen, asked for by Qt's title bar or started by the compositor, it
+// takes the configured size with its form as designed, and is fixed again
+// once restored; a state refused (KWin maximizes no fixed window) leaves it
+// fixed. Runs under weston (scripts/wayland-run) and KWin (scripts/kwin-run,
+// whose $KWIN_RUN --set has KWin itself set a window's state).
 class TestFixedSize : public QObject
 {
     Q_OBJECT
     std::unique_ptr<Window> main; // the dialogs' parent
+
+    // Asks for `state` as Qt's title bar does, or has the compositor start it.
+    static void ask(QWidget *w, Qt::WindowState state, bool compositor)
+    {
+        if (!compositor)
+            return w->windowHandle()->setWindowStates(state);
+        QProcess set; // while the window goes on answering the compositor
+        set.start(qEnvironmentVariable("KWIN_RUN"), {"--set", state ? "fullScreen = true" : "fullScreen = false", w->windowTitle()});
+        QTRY_COMPARE_WITH_TIMEOUT(set.state(), QProcess::NotRunning, 15000);
+        QCOMPARE(set.exitCode(), 0);
+    }
 
 private slots:
     void initTestCase()
@@ -23,9 +38,11 @@ private slots:
     {
         QTest::addColumn<QByteArray>("window");
         QTest::addColumn<int>("state");
+        QTest::addColumn<bool>("compositor");
         for (const char *window : {"MainWindow", "Dialog_C", "Dialog_R", "Dialog_A"}) {
-            QTest::addRow("%s maximized", window) << QByteArray(window) << int(Qt::WindowMaximized);
-            QTest::addRow("%s full screen", window) << QByteArray(window) << int(Qt::WindowFullScreen);
+            QTest::addRow("%s maximized", window) << QByteArray(window) << int(Qt::WindowMaximized) << false;
+            QTest::addRow("%s full screen", window) << QByteArray(window) << int(Qt::WindowFullScreen) << false;
+            QTest::addRow("%s full screen by the compositor", window) << QByteArray(window) << int(Qt::WindowFullScreen) << true;
         }
     }
 
@@ -33,12 +50,18 @@ private slots:
     {
         QFETCH(QByteArray, window);
         QFETCH(int, state);
+        QFETCH(bool, compositor);
+        const bool kwin = qEnvironmentVariableIsSet("KWIN_RUN");
+        if (compositor && !kwin)
+            QSKIP("a headless weston has no way of its own to make a window full screen");
 #if QT_VERSION >= QT_VERSION_CHECK(5, 15, 15) && QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
-        if (state == Qt::WindowFullScreen)
+        if (state == Qt::WindowFullScreen && !kwin)
             QSKIP("Qt 5.15.15's Wayland plugin draws the window's old frame before it acknowledges a restore from "
                   "full screen, and weston ends even a bare QMainWindow for it");
 #endif
+        const bool refused = kwin && state == Qt::WindowMaximized; // KWin maximizes no fixed window
         const auto w = makeForm(window, main.get()); // a dialog opens modal over the window
+        w->setWindowTitle(w->windowTitle() + " (tested)"); // the one the compositor is to find
         auto *dialog = qobject_cast<QDialog *>(w.get());
         dialog ? dialog->open() : w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
@@ -52,12 +75,20 @@ private slots:
         };
         const QList<QRect> designed = geometries();
         for (int round = 0; round < 2; ++round) {
-            w->windowHandle()->setWindowStates(Qt::WindowStates(state)); // as Qt's title bar does
+            ask(w.get(), Qt::WindowState(state), compositor);
+            if (refused) { // the compositor's answer: still normal, fixed again
+                QTRY_COMPARE(w->windowHandle()->windowStates(), Qt::WindowStates(Qt::WindowNoState));
+                QTRY_COMPARE(w->maximumSize(), fixed);
+                QCOMPARE(w->size(), fixed);
+                continue;
+            }
             QTRY_VERIFY(w->windowState() & Qt::WindowStates(state));
+            if (state == Qt::WindowFullScreen) // fills its screen, as a bare window does
+                QTRY_COMPARE(w->size(), w->screen()->size());
             QTRY_VERIFY(w->width() > fixed.width());
             QVERIFY(w->height() > fixed.height());
             QCOMPARE(geometries(), designed);
-            w->windowHandle()->setWindowStates(Qt::WindowNoState);
+            ask(w.get(), Qt::WindowNoState, compositor);
             QTRY_COMPARE(w->windowState(), Qt::WindowNoState);
             QTRY_COMPARE(w->size(), fixed);
             QCOMPARE(w->minimumSize(), fixed);
