@@ -11,15 +11,16 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 BASE_PACKAGES=(dpkg-dev fonts-ipafont-gothic)
 
 # What the tests need beyond building: the fuzzer's clang, a virtual X
-# server with xrdb and xwininfo, the Japanese locale, Qt SVG for the image
+# server with xrdb, xwininfo, xprop and xdotool, the Japanese locale, Qt SVG for the image
 # tool, the package checkers, autopkgtest and debootstrap for its testbed,
-# two headless Wayland compositors (weston, KWin) with the Wayland plugins
-# of both Qt versions, and a session
+# three headless Wayland compositors (weston, KWin, mutter, whose keys
+# Debian's python3-gi presses) with the Wayland plugins of both Qt
+# versions, and a session
 # bus with the accessibility bus; reuse for the licence headers. Names that every
 # release since Debian 12 has, none tied to one release.
-TEST_PACKAGES=(clang libclang-rt-dev xvfb xauth x11-xserver-utils x11-utils locales
+TEST_PACKAGES=(clang libclang-rt-dev xvfb xauth x11-xserver-utils x11-utils xdotool locales
                libqt5svg5-dev qt6-svg-dev desktop-file-utils appstream lintian man-db
-               autopkgtest debootstrap weston kwin-wayland qtwayland5 qt6-wayland dbus at-spi2-core reuse)
+               autopkgtest debootstrap weston kwin-wayland mutter python3-gi qtwayland5 qt6-wayland dbus at-spi2-core reuse)
 
 say() { printf '==> %s\n' "$*"; }
 
