@@ -6,6 +6,7 @@
 #include "accessibletext.h"
 #include "formstyle.h"
 #include "uifont.h"
+#include "x11desktop.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -32,6 +33,7 @@ void setPlatformPolicyBeforeApplication()
     // gain from the guess. A value of the user's takes precedence.
     if (!qEnvironmentVariableIsSet("QT_WAYLAND_FRAME_CALLBACK_TIMEOUT"))
         qputenv("QT_WAYLAND_FRAME_CALLBACK_TIMEOUT", "0");
+    assume96DpiWithoutXftDpi();
 }
 
 void fitApplicationToDesktop()
@@ -39,6 +41,7 @@ void fitApplicationToDesktop()
     // Let the desktop match the window to its entry and icon: the entry's
     // id, and on X11 the window class, whatever the executable is called.
     QGuiApplication::setDesktopFileName(QStringLiteral(YOROZUMI_APP_ID));
+    nameDesktopEntryOnX11(YOROZUMI_APP_ID);
     QCoreApplication::setApplicationName(QStringLiteral(YOROZUMI_WM_CLASS));
     useJapaneseUiFont();
     QApplication::setStyle(new FormStyle(QApplication::style()->objectName()));
