@@ -57,14 +57,14 @@ public:
         }
     }
 
-    // Full screen, a surface may be smaller than the output; it fills it,
-    // as a bare window does, however the state began (a compositor's menu
-    // configures it while the size is still fixed; Qt 6.4 on mutter keeps
-    // the size it had maximized).
+    // Full screen started by the compositor's menu was configured while the
+    // size was still fixed, and Qt kept the fixed size: the window fills
+    // its screen, as a bare window does. Only then: mutter at 200 % tells Qt
+    // a screen twice the size it configures.
     void fillScreen()
     {
         // Through the native window: QWidget::resize() would end the state.
-        if ((window->windowState() & Qt::WindowFullScreen) && handle && handle->size() != handle->screen()->size())
+        if ((window->windowState() & Qt::WindowFullScreen) && handle && handle->size() == size)
             handle->resize(handle->screen()->size());
     }
 

@@ -13,6 +13,7 @@ class TestFixedSize : public QObject
 {
     Q_OBJECT
     std::unique_ptr<Window> main; // the dialogs' parent
+    QSize fullScreen;
 
     // Asks for `state` as Qt's title bar does, or has the compositor start it.
     static void ask(QWidget *w, Qt::WindowState state, bool compositor)
@@ -34,6 +35,13 @@ private slots:
         main->show();
         QVERIFY(QTest::qWaitForWindowExposed(main.get()));
         QCOMPARE(main->devicePixelRatioF(), qEnvironmentVariable("COMPOSITOR_SCALE").toDouble());
+        QWidget free; // the size the compositor gives a full screen window
+        free.resize(300, 360);
+        free.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&free));
+        free.windowHandle()->setWindowStates(Qt::WindowFullScreen);
+        QTRY_VERIFY(free.width() > 600);
+        fullScreen = free.size();
     }
 
     // The compositor's own way works: a window free to resize takes the state.
@@ -106,10 +114,16 @@ private slots:
         auto geometries = [form] {
             QList<QRect> all;
             for (QWidget *child : form->findChildren<QWidget *>())
-                all << child->geometry();
+                if (child->isVisibleTo(form)) // what Qt lays out of sight may move when drawn
+                    all << child->geometry();
             return all;
         };
         const QList<QRect> designed = geometries();
+        // What the window draws at each step, to be looked at.
+        const QString shots = QStringLiteral(SCREENSHOT_DIR "/%1-%2x/").arg(on, qEnvironmentVariable("COMPOSITOR_SCALE"));
+        QDir().mkpath(shots);
+        int step = 0;
+        auto shot = [&] { w->grab().save(shots + QTest::currentDataTag() + QStringLiteral(" %1.png").arg(++step)); };
         for (int state : states) {
             ask(w.get(), Qt::WindowState(state), compositor);
             // Refused a fixed window: by KWin every maximize, by mutter its own states.
@@ -120,16 +134,24 @@ private slots:
                 continue;
             }
             QTRY_VERIFY(w->windowState() & Qt::WindowStates(state));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0) && QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+            if (on == "mutter" && state == Qt::WindowFullScreen && states[0] != state)
+                QEXPECT_FAIL("", "mutter sizes a full screen asked for after a restore from maximized as maximized "
+                                 "and Qt 6.4 waits for no second configure",
+                             Abort);
+#endif
             if (state == Qt::WindowFullScreen) // fills its screen, as a bare window does
-                QTRY_COMPARE(w->size(), w->screen()->size());
+                QTRY_COMPARE(w->size(), fullScreen);
             QTRY_VERIFY(w->width() > fixed.width());
             QVERIFY(w->height() > fixed.height());
             QCOMPARE(geometries(), designed);
+            shot();
             ask(w.get(), Qt::WindowNoState, compositor);
             QTRY_COMPARE(w->windowState(), Qt::WindowNoState);
             QTRY_COMPARE(w->size(), fixed);
             QCOMPARE(w->minimumSize(), fixed);
             QCOMPARE(w->maximumSize(), fixed);
+            shot();
         }
         // A bad frame ends the client later: a new window drawn shows there was none.
         QWidget probe;
