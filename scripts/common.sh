@@ -14,13 +14,13 @@ BASE_PACKAGES=(dpkg-dev fonts-ipafont-gothic)
 # server with xrdb, xwininfo, xprop and xdotool, the Japanese locale, Qt SVG for the image
 # tool, the package checkers, autopkgtest and debootstrap for its testbed,
 # three headless Wayland compositors (weston, KWin, mutter, whose keys
-# Debian's python3-gi presses) with the Wayland plugins of both Qt
+# Debian's python3-gi presses, gdbus scales) with the Wayland plugins of both Qt
 # versions, and a session
 # bus with the accessibility bus; reuse for the licence headers. Names that every
 # release since Debian 12 has, none tied to one release.
 TEST_PACKAGES=(clang libclang-rt-dev xvfb xauth x11-xserver-utils x11-utils xdotool locales
                libqt5svg5-dev qt6-svg-dev desktop-file-utils appstream lintian man-db
-               autopkgtest debootstrap weston kwin-wayland mutter python3-gi qtwayland5 qt6-wayland dbus at-spi2-core reuse)
+               autopkgtest debootstrap weston kwin-wayland mutter python3-gi libglib2.0-bin qtwayland5 qt6-wayland dbus at-spi2-core reuse)
 
 say() { printf '==> %s\n' "$*"; }
 
