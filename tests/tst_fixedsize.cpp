@@ -73,6 +73,10 @@ private slots:
         QFETCH(bool, compositor);
         const QString on = qEnvironmentVariable("COMPOSITOR");
         const bool kwin = on == "kwin";
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) // its first row expects the fault below; the others hung at times
+        if (kwin && QByteArray(QTest::currentDataTag()) != "MainWindow maximized")
+            QSKIP("Qt 6.8 on KWin 6 shows a fixed window smaller than its size by its frame");
+#endif
         if (compositor && !qEnvironmentVariableIsSet("COMPOSITOR_RUN"))
             QSKIP("a headless weston has no way of its own to set a window's state");
 #if QT_VERSION >= QT_VERSION_CHECK(5, 15, 15) && QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
