@@ -71,6 +71,8 @@ private slots:
         if (kwin && QByteArray(QTest::currentDataTag()) != "MainWindow maximized")
             QSKIP("Qt 6.8 on KWin 6 shows a fixed window smaller than its size by its frame");
 #endif
+        if (!compositor && state == Qt::WindowFullScreen && on == "mutter") // no user can ask it there
+            QSKIP("mutter configures a full screen asked for at once, before it has the freed size, at 1274x767");
         if (compositor && !qEnvironmentVariableIsSet("COMPOSITOR_RUN"))
             QSKIP("a headless weston has no way of its own to set a window's state");
 #if QT_VERSION >= QT_VERSION_CHECK(5, 15, 15) && QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
