@@ -11,6 +11,7 @@ class TestFixedSize : public QObject
     Q_OBJECT
     std::unique_ptr<Window> main; // the dialogs' parent
     QSize fullScreen;
+    QString shots; // what each window draws at each step, to be looked at
 
     // Asks for `state` as Qt's title bar does, or has the compositor start it.
     static void ask(QWidget *w, Qt::WindowState state, bool compositor)
@@ -31,6 +32,8 @@ private slots:
         main = std::make_unique<Window>();
         main->show();
         QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        shots = QStringLiteral(SCREENSHOT_DIR "/%1-%2x/").arg(qEnvironmentVariable("COMPOSITOR"), qEnvironmentVariable("COMPOSITOR_SCALE"));
+        QVERIFY(QDir(shots).removeRecursively() && QDir().mkpath(shots));
         QTRY_COMPARE(main->devicePixelRatioF(), qEnvironmentVariable("COMPOSITOR_SCALE").toDouble());
         // A free window takes each state the compositor sets: a refusal below is its own.
         const bool own = qEnvironmentVariableIsSet("COMPOSITOR_RUN");
@@ -99,8 +102,6 @@ private slots:
             return all;
         };
         const QList<QRect> designed = geometries();
-        const QString shots = QStringLiteral(SCREENSHOT_DIR "/%1-%2x/").arg(on, qEnvironmentVariable("COMPOSITOR_SCALE"));
-        QDir().mkpath(shots);
         int step = 0;
         auto shot = [&] { w->grab().save(shots + QTest::currentDataTag() + QStringLiteral(" %1.png").arg(++step)); };
         for (int round = 0; round < 2; ++round) {
