@@ -41,7 +41,7 @@ void fitApplicationToDesktop()
     // Let the desktop match the window to its entry and icon: the entry's
     // id, and on X11 the window class, whatever the executable is called.
     QGuiApplication::setDesktopFileName(QStringLiteral(YOROZUMI_APP_ID));
-    nameDesktopEntryOnX11(YOROZUMI_APP_ID);
+    nameDesktopEntryOnX11();
     QCoreApplication::setApplicationName(QStringLiteral(YOROZUMI_WM_CLASS));
     useJapaneseUiFont();
     QApplication::setStyle(new FormStyle(QApplication::style()->objectName()));

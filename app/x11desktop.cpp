@@ -47,9 +47,9 @@ xcb_atom_t atom(xcb_connection_t *c, const char *name)
 class EntryNamer : public QObject
 {
 public:
-    EntryNamer(const QByteArray &appId)
+    EntryNamer()
         : QObject(qApp)
-        , appId(appId)
+        , appId(QGuiApplication::desktopFileName().toUtf8())
     {
     }
 
@@ -91,8 +91,8 @@ void assume96DpiWithoutXftDpi()
 #endif
 }
 
-void nameDesktopEntryOnX11(const QByteArray &appId)
+void nameDesktopEntryOnX11()
 {
     if (QGuiApplication::platformName() == QLatin1String("xcb") && connection())
-        qApp->installEventFilter(new EntryNamer(appId));
+        qApp->installEventFilter(new EntryNamer);
 }

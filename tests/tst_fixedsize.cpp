@@ -12,6 +12,7 @@ class TestFixedSize : public QObject
     std::unique_ptr<Window> main; // the dialogs' parent
     QSize fullScreen;
     QString shots; // what each window draws at each step, to be looked at
+    static constexpr const char *kFrameFault = "Qt 6.8 on KWin 6 shows a fixed window smaller than its size by its frame";
 
     // Asks for `state` as Qt's title bar does, or has the compositor start it.
     static void ask(QWidget *w, Qt::WindowState state, bool compositor)
@@ -72,7 +73,7 @@ private slots:
         const bool kwin = on == "kwin";
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) // its first row expects the fault below; the others hung at times
         if (kwin && QByteArray(QTest::currentDataTag()) != "MainWindow maximized")
-            QSKIP("Qt 6.8 on KWin 6 shows a fixed window smaller than its size by its frame");
+            QSKIP(kFrameFault);
 #endif
         if (!compositor && state == Qt::WindowFullScreen && on == "mutter") // no user can ask it there
             QSKIP("mutter configures a full screen asked for at once, before it has the freed size, at 1274x767");
@@ -90,7 +91,7 @@ private slots:
         const QSize fixed = w->minimumSize();
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
         if (kwin) // a bare fixed QMainWindow too: 294x327 for 300x360
-            QEXPECT_FAIL("", "Qt 6.8 on KWin 6 shows a fixed window smaller than its size by its frame", Abort);
+            QEXPECT_FAIL("", kFrameFault, Abort);
 #endif
         QTRY_COMPARE(w->size(), fixed);
         QWidget *form = dialog ? w.get() : static_cast<QMainWindow *>(w.get())->centralWidget();

@@ -4,6 +4,9 @@
 # On a 101-dpi screen: the window's size by Xft.dpi, 96 dpi without, the user's
 # QT_FONT_DPI first; the desktop entry it names. x11_test.sh <program> <app id>
 set -eu
+for tool in xvfb-run xrdb xdotool xwininfo xprop; do
+    command -v $tool >/dev/null || { echo "FAIL: $tool is missing" >&2; exit 1; }
+done
 status=0
 for row in -:-:300x360 120:-:375x450 192:-:600x720 -:144:450x540; do
     xft=${row%%:*} rest=${row#*:} && fontdpi=${rest%%:*} size=${rest#*:}
